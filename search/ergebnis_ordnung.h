@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The one order of every result and category list: German collation, case
+// ignored, the same on every machine whatever its locale settings. Texts
+// equal but for case keep a fixed order among themselves.
+bool ergebnisVorher(const QString &a, const QString &b);
+
+// Sorts a whole batch at once (collation keys are computed once per text).
+void ergebnisseSortieren(QStringList &texte);

@@ -1,0 +1,15 @@
+#include "speicher_anzeige.h"
+
+#include "ergebnis_ordnung.h"
+
+void SpeicherAnzeige::ergebnisseHinzufuegen(const QStringList &texte)
+{
+    m_eintraege.append(texte);
+    ergebnisseSortieren(m_eintraege);
+}
+
+void SpeicherAnzeige::suchtextMarkieren(qsizetype start, qsizetype laenge)
+{
+    m_markierungStart = start;
+    m_markierungLaenge = laenge;
+}
