@@ -22,7 +22,7 @@ bool ArchivLeser::oeffnen()
     if (m_geraet == &m_datei) {
         const QFileInfo info(m_datei.fileName());
         if (info.exists() && !info.isFile()) {
-            m_fehler = QStringLiteral("%1 ist keine Datei").arg(m_datei.fileName());
+            m_fehler = QStringLiteral("ist keine gewöhnliche Datei");
             return false;
         }
         if (!m_datei.open(QIODevice::ReadOnly)) {

@@ -1,6 +1,7 @@
 #include "suchmaschine.h"
 
 #include "archiv_leser.h"
+#include "archivzeile.h"
 #include "cp1252.h"
 #include "meldungen.h"
 #include "platzhalter.h"
@@ -66,7 +67,7 @@ Suchmaschine::Ausgang Suchmaschine::suchlauf(SuchAnzeige &anzeige)
         if (erstes == u'#')
             continue;
         if ((erstes == u'[' && bereich_nr == 1) || (erstes == u']' && bereich_nr == 2)) {
-            neu.append(zeichen_tausch(cp1252::dekodiere(zeile.substr(1))));
+            neu.append(klartext(zeile.substr(1)));
             continue;
         }
         if (bereich_nr != 0 || erstes == u'[' || erstes == u']')
@@ -75,7 +76,7 @@ Suchmaschine::Ausgang Suchmaschine::suchlauf(SuchAnzeige &anzeige)
         const bool passt = teilstring.enthalten(zeile, puffer) || platzhalter.passt(zeile);
         if (!passt || gefundene_zeilen.contains(zeilennummer))
             continue;
-        neu.append(zeichen_tausch(cp1252::dekodiere(zeile)));
+        neu.append(klartext(zeile));
         gefundene_zeilen.insert(zeilennummer);
         if (++treffer == trefferGrenze)
             break;

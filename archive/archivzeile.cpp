@@ -1,0 +1,30 @@
+#include "archivzeile.h"
+
+#include "cp1252.h"
+#include "zeichen_tausch.h"
+
+std::optional<UngueltigesZeichen> archivzeile(const QString &klartext, QByteArray &bytes)
+{
+    bytes.clear();
+    bytes.reserve(klartext.size());
+    qsizetype spalte = 0;
+    for (qsizetype i = 0; i < klartext.size(); ++i) {
+        const QChar c = klartext[i];
+        if (!c.isLowSurrogate())
+            ++spalte;
+        const auto byte = cp1252::kodiere(zeichen_tausch(c).unicode());
+        if (!byte || c == u'\r') {
+            char32_t zeichen = c.unicode();
+            if (c.isHighSurrogate() && i + 1 < klartext.size())
+                zeichen = QChar::surrogateToUcs4(c, klartext[i + 1]);
+            return UngueltigesZeichen{spalte, zeichen};
+        }
+        bytes.append(static_cast<char>(*byte));
+    }
+    return std::nullopt;
+}
+
+QString klartext(std::string_view rohzeile)
+{
+    return zeichen_tausch(cp1252::dekodiere(rohzeile));
+}

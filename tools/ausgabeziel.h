@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QBuffer>
+#include <QFile>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QString>
+
+// Where pack and unpack write: a file that changes only when everything was
+// written (a temporary file renamed at the end), or standard output, which
+// receives nothing unless the whole conversion succeeded.
+class Ausgabeziel {
+public:
+    Ausgabeziel(const QString &pfad, QIODevice &standardAusgabe);
+
+    [[nodiscard]] bool oeffnen();
+    QIODevice &geraet();
+    // Makes the output visible; false (and nothing visible) on a write error.
+    [[nodiscard]] bool abschliessen();
+    // Drops everything written; an existing file stays as it was.
+    void verwerfen();
+
+    QString fehler() const { return m_fehler; }
+
+private:
+    bool istStandard() const { return m_pfad == QStringLiteral("-"); }
+
+    QString m_pfad;
+    QIODevice &m_standard;
+    QSaveFile m_datei;
+    QBuffer m_puffer;
+    QString m_fehler;
+};
+
+// Opens IN for reading: a regular file, or standard input for "-".
+// Returns nullptr with a message when that is impossible.
+class Eingabequelle {
+public:
+    Eingabequelle(const QString &pfad, QIODevice &standardEingabe);
+    [[nodiscard]] QIODevice *oeffnen();
+    QString fehler() const { return m_fehler; }
+
+private:
+    QString m_pfad;
+    QIODevice &m_standard;
+    QFile m_datei;
+    QString m_fehler;
+};
