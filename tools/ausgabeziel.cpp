@@ -2,22 +2,44 @@
 
 #include <QFileInfo>
 
-Ausgabeziel::Ausgabeziel(const QString &pfad, QIODevice &standardAusgabe)
-    : m_pfad(pfad), m_standard(standardAusgabe), m_datei(pfad)
+namespace {
+
+QString schreibfehler(const QString &pfad, const QString &grund)
 {
+    return QStringLiteral("„%1“ kann nicht geschrieben werden: %2").arg(pfad, grund);
+}
+
+} // namespace
+
+Ausgabeziel::Ausgabeziel(const QString &pfad, QIODevice &standardAusgabe)
+    : m_pfad(pfad), m_standard(standardAusgabe), m_datei(pfad), m_geraet(pfad)
+{
+    const QFileInfo info(pfad);
+    if (pfad == QStringLiteral("-"))
+        m_art = Art::Standard;
+    else if (info.exists() && !info.isFile() && !info.isDir())
+        m_art = Art::Geraet;
+    else
+        m_art = Art::Datei;
 }
 
 bool Ausgabeziel::oeffnen()
 {
-    if (istStandard())
+    if (m_art == Art::Standard)
         return m_puffer.open(QIODevice::WriteOnly);
+    if (m_art == Art::Geraet) {
+        if (!m_geraet.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            m_fehler = schreibfehler(m_pfad, m_geraet.errorString());
+            return false;
+        }
+        return true;
+    }
     if (QFileInfo(m_pfad).isDir()) {
         m_fehler = QStringLiteral("„%1“ ist ein Ordner").arg(m_pfad);
         return false;
     }
     if (!m_datei.open(QIODevice::WriteOnly)) {
-        m_fehler = QStringLiteral("„%1“ kann nicht geschrieben werden: %2")
-                       .arg(m_pfad, m_datei.errorString());
+        m_fehler = schreibfehler(m_pfad, m_datei.errorString());
         return false;
     }
     return true;
@@ -25,14 +47,24 @@ bool Ausgabeziel::oeffnen()
 
 QIODevice &Ausgabeziel::geraet()
 {
-    if (istStandard())
+    switch (m_art) {
+    case Art::Standard:
         return m_puffer;
+    case Art::Geraet:
+        return m_geraet;
+    case Art::Datei:
+        break;
+    }
     return m_datei;
 }
 
 bool Ausgabeziel::abschliessen()
 {
-    if (istStandard()) {
+    if (m_art == Art::Geraet) {
+        m_geraet.close();
+        return true;
+    }
+    if (m_art == Art::Standard) {
         const QByteArray &daten = m_puffer.data();
         if (m_standard.write(daten) != daten.size()) {
             m_fehler = QStringLiteral("Standardausgabe: %1").arg(m_standard.errorString());
@@ -41,8 +73,7 @@ bool Ausgabeziel::abschliessen()
         return true;
     }
     if (!m_datei.commit()) {
-        m_fehler = QStringLiteral("„%1“ kann nicht geschrieben werden: %2")
-                       .arg(m_pfad, m_datei.errorString());
+        m_fehler = schreibfehler(m_pfad, m_datei.errorString());
         return false;
     }
     return true;
@@ -50,9 +81,9 @@ bool Ausgabeziel::abschliessen()
 
 void Ausgabeziel::verwerfen()
 {
-    if (istStandard())
-        m_puffer.close();
-    else
+    m_puffer.close();
+    m_geraet.close();
+    if (m_datei.isOpen())
         m_datei.cancelWriting();
 }
 

@@ -8,7 +8,9 @@
 
 // Where pack and unpack write: a file that changes only when everything was
 // written (a temporary file renamed at the end), or standard output, which
-// receives nothing unless the whole conversion succeeded.
+// receives nothing unless the whole conversion succeeded. An existing device
+// or pipe (/dev/stdout, a FIFO) is written directly: renaming a temporary
+// file over it would replace the device itself.
 class Ausgabeziel {
 public:
     Ausgabeziel(const QString &pfad, QIODevice &standardAusgabe);
@@ -23,11 +25,14 @@ public:
     QString fehler() const { return m_fehler; }
 
 private:
-    bool istStandard() const { return m_pfad == QStringLiteral("-"); }
+    enum class Art { Standard, Datei, Geraet };
+
+    Art m_art;
 
     QString m_pfad;
     QIODevice &m_standard;
     QSaveFile m_datei;
+    QFile m_geraet;
     QBuffer m_puffer;
     QString m_fehler;
 };
