@@ -1,0 +1,384 @@
+#include "form1.h"
+
+#include "fenster_anzeige.h"
+#include "fenstertexte.h"
+#include "fokus_waechter.h"
+#include "schrift.h"
+#include "sortierte_liste.h"
+#include "suchbegriff.h"
+#include "twips.h"
+#include "ui_form1.h"
+
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <array>
+#include <limits>
+
+namespace {
+
+constexpr Qt::WindowFlags fensterart = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                       Qt::MSWindowsFixedSizeDialogHint;
+
+// The count message grows upwards: its bottom edge stays just above Line2.
+constexpr int anzahlgefUnterkante = twips(4320);
+
+bool istEnter(const QKeyEvent &taste)
+{
+    return taste.key() == Qt::Key_Return || taste.key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+Form1::Form1(const QString &archivPfad, QWidget *eltern)
+    : QDialog(eltern, fensterart), ui(std::make_unique<Ui::Form1>()),
+      bereich(new QButtonGroup(this)), m_fokus(new FokusWaechter(this)), m_suche(archivPfad),
+      m_meldung(meldungZeigen), m_beenden([this](int status) { programmBeenden(status); })
+{
+    ui->setupUi(this);
+    layout()->setMenuBar(ui->menuleiste);
+    schriftgroessenSetzen(*this);
+    ui->suchen->setMaxLength(std::numeric_limits<int>::max());
+    bereich->setObjectName(QStringLiteral("bereich"));
+    bereich->addButton(ui->bereich_0, 0);
+    bereich->addButton(ui->bereich_1, 1);
+    bereich->addButton(ui->bereich_2, 2);
+    m_anzeige = std::make_unique<FensterAnzeige>(*ui->sucherg, *ui->anzahlgef, *ui->suchen,
+                                                 [this] { anzahlgef_Change(); });
+    verbinden();
+
+    Form_Load();
+    // The first control of the tab order has the focus when the window shows,
+    // even under the info panel.
+    ui->suchen->setFocus(Qt::OtherFocusReason);
+}
+
+Form1::~Form1() = default;
+
+void Form1::setMeldungsanzeige(Meldungsanzeige anzeige)
+{
+    m_meldung = std::move(anzeige);
+}
+
+void Form1::setBeenden(std::function<void(int)> beenden)
+{
+    m_beenden = std::move(beenden);
+}
+
+void Form1::verbinden()
+{
+    connect(ui->suchen, &QLineEdit::textChanged, this, &Form1::suchen_Change);
+    connect(ui->suchestart, &QPushButton::clicked, this, &Form1::suchestart_Click);
+    connect(ui->kateg, &QListWidget::itemSelectionChanged, this, &Form1::kateg_Click);
+    connect(bereich, &QButtonGroup::idToggled, this, [this](int index, bool gewaehlt) {
+        if (gewaehlt)
+            bereich_Click(index);
+    });
+    connect(ui->sucherg, &QListWidget::itemSelectionChanged, this, &Form1::sucherg_Click);
+    connect(ui->sucherg, &QListWidget::itemDoubleClicked, this, &Form1::sucherg_DblClick);
+    connect(ui->textkop, &QPushButton::clicked, this, &Form1::textkop_Click);
+    connect(ui->akttext, &QPlainTextEdit::textChanged, this, &Form1::akttext_Change);
+    connect(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(ui->Befehl1, &QPushButton::clicked, this, &Form1::Befehl1_Click);
+    connect(ui->m_info_info, &QAction::triggered, this, &Form1::m_info_info_Click);
+    connect(ui->m_info_mitmachen, &QAction::triggered, this, &Form1::m_info_mitmachen_Click);
+    connect(ui->m_info_newsletter, &QAction::triggered, this, &Form1::m_info_newsletter_Click);
+    connect(ui->m_programm_beenden, &QAction::triggered, this, &Form1::m_programm_beenden_Click);
+
+    m_fokus->beobachten(
+        *ui->suchen, [this] { suchen_GotFocus(); }, [this] { suchen_LostFocus(); });
+    m_fokus->beobachten(
+        *ui->suchestart, [this] { suchestart_GotFocus(); }, [this] { suchestart_LostFocus(); });
+    m_fokus->beobachten(
+        *ui->kateg, [this] { kateg_GotFocus(); }, [this] { kateg_LostFocus(); });
+    for (int index = 0; index < 3; ++index) {
+        m_fokus->beobachten(
+            *bereich->button(index), [this, index] { bereich_GotFocus(index); },
+            [this, index] { bereich_LostFocus(index); });
+    }
+    ui->sucherg->installEventFilter(this);
+    ui->kateg->installEventFilter(this);
+    for (QPushButton *knopf : {ui->suchestart, ui->textkop, ui->Command1, ui->Befehl1})
+        knopf->installEventFilter(this);
+}
+
+// --- Start-up ---
+
+void Form1::Form_Load()
+{
+    fensterMittig();
+    ui->mitmachenframe->move(ui->Frame1->pos());
+    ui->infoframe->move(ui->Frame1->pos());
+    m_info_info_Click();
+    kateg_laden();
+}
+
+void Form1::kateg_laden()
+{
+    auto &tabelle = m_suche.kategorien;
+    tabelle.kateg_laden();
+    QStringList namen;
+    for (int i = 1; i <= tabelle.kat_anzahl; ++i)
+        namen.append(tabelle.kat_name[static_cast<std::size_t>(i)]);
+    sortiertHinzufuegen(*ui->kateg, namen);
+}
+
+// --- Search box and search button ---
+
+void Form1::suchen_Change()
+{
+    ui->suchestart->setEnabled(true);
+    standardknopf(ui->suchestart);
+    if (!suchbegriffBrauchbar(ui->suchen->text())) {
+        standardknopf(nullptr);
+        ui->suchestart->setEnabled(false);
+    }
+}
+
+void Form1::suchen_GotFocus()
+{
+    ui->suchen->selectAll();
+    fett(*ui->suchestart, true);
+}
+
+void Form1::suchen_LostFocus()
+{
+    if (leerzeichenEntfernen(ui->suchen->text()).isEmpty())
+        fokusGeben(*ui->kateg);
+    fett(*ui->suchestart, false);
+}
+
+void Form1::suchestart_Click()
+{
+    suchausgang(m_suche.suchlauf(*m_anzeige));
+}
+
+void Form1::suchestart_GotFocus()
+{
+    fett(*ui->suchestart, true);
+}
+
+void Form1::suchestart_LostFocus()
+{
+    if (ui->sucherg->count() == 0)
+        fokusGeben(*ui->bereich_0);
+    fett(*ui->suchestart, false);
+}
+
+// --- Categories ---
+
+void Form1::kateg_Click()
+{
+    suchausgang(m_suche.kategoriesuche(gewaehlterText(*ui->kateg), *m_anzeige,
+                                       [this] { return versautBestaetigt(); }));
+}
+
+void Form1::kateg_GotFocus()
+{
+    fett(*ui->cptkateg, true);
+}
+
+void Form1::kateg_LostFocus()
+{
+    fett(*ui->cptkateg, false);
+}
+
+// --- Area choice ---
+
+void Form1::bereich_Click(int index)
+{
+    m_suche.bereich_nr = static_cast<qint16>(index);
+    const bool hauptbereich = index == 0;
+    ui->suchen->setEnabled(hauptbereich);
+    ui->suchestart->setEnabled(hauptbereich);
+    ui->kateg->setEnabled(hauptbereich);
+    if (hauptbereich)
+        fokusGeben(*ui->suchen);
+    else
+        suchestart_Click();
+}
+
+void Form1::bereich_GotFocus(int)
+{
+    fett(*ui->framebereich, true);
+}
+
+void Form1::bereich_LostFocus(int)
+{
+    fett(*ui->framebereich, false);
+}
+
+// --- Result list and copying ---
+
+void Form1::sucherg_Click()
+{
+    const QString text = gewaehlterText(*ui->sucherg);
+    ui->akttext->setPlainText(text);
+    ui->sucherg->setToolTip(text);
+    standardknopf(ui->textkop);
+}
+
+void Form1::sucherg_DblClick()
+{
+    textkop_Click();
+}
+
+void Form1::sucherg_KeyDown(int taste, Qt::KeyboardModifiers)
+{
+    if (taste != Qt::Key_Return && taste != Qt::Key_Enter)
+        return;
+    sucherg_Click();
+    textkop_Click();
+}
+
+void Form1::textkop_Click()
+{
+    QGuiApplication::clipboard()->setText(akttextText());
+    m_meldung(this, {fenstertexte::hinweisTitel, fenstertexte::hinweisText});
+}
+
+void Form1::akttext_Change()
+{
+    ui->Label3->setText(fenstertexte::aktuellerText(akttextText().size()));
+}
+
+void Form1::anzahlgef_Change()
+{
+    QLabel &label = *ui->anzahlgef;
+    label.resize(label.width(), label.heightForWidth(label.width()));
+    label.move(label.x(), anzahlgefUnterkante - label.height());
+}
+
+// --- Panels and menu ---
+
+void Form1::m_info_info_Click()
+{
+    ui->mitmachenframe->hide();
+    ui->infoframe->show();
+    standardknopf(ui->Command1);
+}
+
+void Form1::m_info_mitmachen_Click()
+{
+    ui->infoframe->hide();
+    ui->mitmachenframe->show();
+    standardknopf(ui->Befehl1);
+}
+
+void Form1::m_info_newsletter_Click()
+{
+    m_info_mitmachen_Click();
+}
+
+void Form1::Command1_Click()
+{
+    if (ui->Command1->text() == fenstertexte::weiter) {
+        ui->Command1->setText(fenstertexte::ok);
+        fokusGeben(*ui->suchen);
+    }
+    ui->infoframe->hide();
+}
+
+void Form1::Befehl1_Click()
+{
+    ui->mitmachenframe->hide();
+}
+
+void Form1::m_programm_beenden_Click()
+{
+    m_beenden(0);
+}
+
+// --- Helpers ---
+
+void Form1::fensterMittig()
+{
+    adjustSize();
+    const QRect bildschirm = screen()->geometry();
+    const QSize aussen = frameGeometry().size();
+    move(bildschirm.x() + (bildschirm.width() - aussen.width()) / 2,
+         bildschirm.y() + (bildschirm.height() - aussen.height()) / 2);
+}
+
+void Form1::standardknopf(QPushButton *knopf)
+{
+    for (QPushButton *k : {ui->Command1, ui->Befehl1, ui->suchestart, ui->textkop})
+        k->setDefault(k == knopf);
+}
+
+void Form1::fokusGeben(QWidget &widget)
+{
+    // The area may have been switched by keyboard under the info panel, so the
+    // target can be disabled; then the focus stays where it is.
+    if (widget.isEnabled() && widget.isVisible())
+        widget.setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::suchausgang(Suchmaschine::Ausgang ausgang)
+{
+    if (ausgang != Suchmaschine::Ausgang::Fehler)
+        return;
+    m_meldung(this, {meldungen::fehlerTitel, meldungen::fehlerText});
+    m_beenden(1);
+}
+
+bool Form1::versautBestaetigt()
+{
+    const Meldung frage{meldungen::versautTitel, meldungen::versautFrage,
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+    return m_meldung(this, frage) == QMessageBox::Yes;
+}
+
+QString Form1::akttextText() const
+{
+    // The document keeps line breaks as paragraph separators; toPlainText()
+    // would also turn no-break spaces into plain ones.
+    QString text = ui->akttext->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
+}
+
+void Form1::programmBeenden(int status)
+{
+    // Nothing the user does from here on may start another search.
+    setEnabled(false);
+    QCoreApplication::exit(status);
+}
+
+// --- Keys ---
+
+void Form1::keyPressEvent(QKeyEvent *ereignis)
+{
+    // In a dialog Escape closes the window, which here would end the program.
+    if (ereignis->matches(QKeySequence::Cancel)) {
+        ereignis->accept();
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}
+
+bool Form1::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (ereignis->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(objekt, ereignis);
+    const auto &taste = *static_cast<QKeyEvent *>(ereignis);
+    if (objekt == ui->sucherg) {
+        sucherg_KeyDown(taste.key(), taste.modifiers());
+        // Handed on, the same Enter would copy a second time through the
+        // default button.
+        return istEnter(taste) || cursorEintragWaehlen(*ui->sucherg, taste.key());
+    }
+    if (objekt == ui->kateg)
+        return cursorEintragWaehlen(*ui->kateg, taste.key());
+    if (auto *knopf = qobject_cast<QPushButton *>(objekt); knopf && istEnter(taste)) {
+        // A focused button takes Enter itself, whichever button is the default.
+        knopf->click();
+        return true;
+    }
+    return QDialog::eventFilter(objekt, ereignis);
+}

@@ -1,0 +1,30 @@
+#include "schrift.h"
+
+#include <QWidget>
+
+#include <array>
+#include <utility>
+
+void schriftgroessenSetzen(QWidget &wurzel)
+{
+    static constexpr std::array<std::pair<int, double>, 2> groessen{{{8, 8.25}, {10, 9.75}}};
+    for (QWidget *widget : wurzel.findChildren<QWidget *>()) {
+        if (!widget->testAttribute(Qt::WA_SetFont))
+            continue;
+        QFont schrift = widget->font();
+        for (const auto &[ganz, genau] : groessen) {
+            if (schrift.pointSize() == ganz) {
+                schrift.setPointSizeF(genau);
+                widget->setFont(schrift);
+                break;
+            }
+        }
+    }
+}
+
+void fett(QWidget &widget, bool an)
+{
+    QFont schrift = widget.font();
+    schrift.setBold(an);
+    widget.setFont(schrift);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QListWidget;
+
+// The window's lists keep the search's own order (German, case ignored),
+// not the toolkit's, which would follow whatever locale the process has.
+// A batch is merged with what the list holds and sorted once: thousands of
+// entries are not inserted one by one into the middle.
+void sortiertHinzufuegen(QListWidget &liste, const QStringList &neu);
+
+// The text of the selected entry, or an empty text when none is selected.
+QString gewaehlterText(const QListWidget &liste);
+
+// Entering a list by keyboard puts the toolkit's cursor on the first entry
+// without selecting it, so the first Down would skip that entry. While nothing
+// is selected, the first Up or Down selects the entry under the cursor.
+// Returns whether the key was used.
+bool cursorEintragWaehlen(QListWidget &liste, int taste);
