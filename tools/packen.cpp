@@ -5,6 +5,8 @@
 #include "archivzeile.h"
 #include "cp1252.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 QString zeichenName(char32_t zeichen)
@@ -45,19 +47,25 @@ int packen(const QStringList &argumente, Kanaele &k)
         return status::fehler;
     }
 
+    // QString::fromUtf8 would silently drop a byte order mark at the start of
+    // every line; only the one at the start of the file is a mark.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
+    if (ein->peek(3) == "\xEF\xBB\xBF")
+        ein->skip(3); // a byte order mark some editors write
     QByteArray bytes;
     qint64 nummer = 0;
     while (!ein->atEnd()) {
         QByteArray zeile = ein->readLine();
         ++nummer;
-        if (zeile.endsWith('\n'))
+        // CR LF ends a line; a CR without its LF (even at the very end of the
+        // input) is a character in the line and is refused below.
+        if (zeile.endsWith("\r\n"))
+            zeile.chop(2);
+        else if (zeile.endsWith('\n'))
             zeile.chop(1);
-        if (zeile.endsWith('\r'))
-            zeile.chop(1);
-        if (nummer == 1 && zeile.startsWith("\xEF\xBB\xBF"))
-            zeile.remove(0, 3); // a byte order mark some editors write
 
-        if (const auto falsch = archivzeile(QString::fromUtf8(zeile), bytes)) {
+        if (const auto falsch = archivzeile(utf8(zeile), bytes)) {
             return abbrechen(k, ziel,
                              QStringLiteral("Zeile %1, Spalte %2: %3")
                                  .arg(nummer)

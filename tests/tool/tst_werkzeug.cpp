@@ -129,7 +129,10 @@ void TestWerkzeug::packenVerweigert_data()
     QTest::newRow("Zeichen außerhalb Windows-1252")
         << QByteArray("gut\nnoch gut\nab \xE4\xB8\xAD\n") << u"Zeile 3, Spalte 4: U+4E2D"_s;
     QTest::newRow("CR in der Zeile") << QByteArray("a\rb\n") << u"Zeile 1, Spalte 2"_s;
+    QTest::newRow("CR am Ende ohne LF") << QByteArray("a\nb\r") << u"Zeile 2, Spalte 2"_s;
     QTest::newRow("ungültiges UTF-8") << QByteArray("ok\n\xFF\n") << u"Zeile 2, Spalte 1"_s;
+    QTest::newRow("Byte-Order-Mark mitten im Text")
+        << QByteArray("eins\n\xEF\xBB\xBFzwei\n") << u"Zeile 2, Spalte 1: U+FEFF"_s;
     QTest::newRow("Emoji") << QByteArray("\xF0\x9F\x98\x80") << u"U+1F600"_s;
 }
 
