@@ -34,6 +34,8 @@ private slots:
     void neuerLaufBeginntLeer();
     void suchtextWirdMarkiert();
     void mehrAls32767Zeilen();
+    void kaputteArchive_data();
+    void kaputteArchive();
     void fehlerpfad_data();
     void fehlerpfad();
     void geaendertesArchivWirktSofort();
@@ -86,6 +88,15 @@ void TestSuchlauf::treffer_data()
         << QStringList{u"eins"_s} << QString(1000, u'?') << QStringList{};
     QTest::newRow("ein Megabyte eingefügt")
         << QStringList{u"eins"_s, u"zwei"_s} << QString(1 << 20, u'x') << QStringList{};
+    QTest::newRow("Klammer mit Ausrufezeichen, offen")
+        << QStringList{u"x[!x"_s, u"x"_s} << u"[!"_s << QStringList{u"x[!x"_s};
+    QTest::newRow("leere Klammer")
+        << QStringList{u"a[]b"_s, u"ab"_s} << u"[]"_s << QStringList{u"a[]b"_s};
+    QTest::newRow("verkehrter Bereich")
+        << QStringList{u"m"_s, u"a [z-a]"_s} << u"[z-a]"_s << QStringList{u"a [z-a]"_s};
+    QTest::newRow("viele Sterne vor dem Ende")
+        << QStringList{QString(30, u'a'), QString(30, u'a') + u"b"_s}
+        << u"*a*a*a*a*a*a*a*a*a*a*a*a*b"_s << QStringList{QString(30, u'a') + u"b"_s};
     QTest::newRow("Sonderzeichen der Paare")
         << QStringList{u"Quiz für § 5"_s, u"Xylophon yes"_s, u"quiz"_s} << u"§ 5"_s
         << QStringList{u"Quiz für § 5"_s};
@@ -269,6 +280,56 @@ void TestSuchlauf::mehrAls32767Zeilen()
     QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
     QCOMPARE(anzeige.eintraege(), (QStringList{u"Ziel"_s, u"Ziel"_s, u"Ziel ganz am Ende"_s}));
     QCOMPARE(maschine.gefundene_zeilen, (QSet<qint64>{1, 65537, 65538}));
+}
+
+// Archives no keeper should write, and the pass still reads to its end. The
+// bytes are raw, so they are written scrambled: "R" reads as "a", "nEdN" as
+// "Ende".
+void TestSuchlauf::kaputteArchive_data()
+{
+    QTest::addColumn<QByteArray>("archiv");
+    QTest::addColumn<QString>("begriff");
+    QTest::addColumn<int>("bereich");
+    QTest::addColumn<QStringList>("gelistet");
+
+    QTest::newRow("leer, Hauptbereich") << QByteArray() << u""_s << 0 << QStringList{};
+    QTest::newRow("leer, Liste") << QByteArray() << u""_s << 2 << QStringList{};
+    QTest::newRow("NUL-Bytes") << QByteArray("R\0b\r\n\0\r\n", 7) << u"b"_s << 0
+                               << QStringList{QString::fromLatin1("a\0b", 3)};
+    QTest::newRow("undefinierte Bytes")
+        << QByteArray("Y\x81\x8D\r\n") << u"x"_s << 0 << QStringList{u"x\u0081\u008D"_s};
+    QTest::newRow("nur LF als Zeilenende")
+        << QByteArray("rll\nbNTdN\n") << u"beide"_s << 0 << QStringList{u"All\nbeide\n"_s};
+    QTest::newRow("Marker ohne Text")
+        << QByteArray("[\r\n]\r\n#\r\n") << u""_s << 1 << QStringList{u""_s};
+
+    const QByteArray riesig = QByteArray(50 << 20, 'q') + "nEdN";
+    QTest::newRow("50 MB in einer Zeile ohne Ende")
+        << riesig << u"qende"_s << 0 << QStringList{QString(50 << 20, u'q') + u"Ende"_s};
+
+    QByteArray millionen;
+    millionen.reserve(4'000'100);
+    for (int i = 0; i < 1'000'000; ++i)
+        millionen += "#k\r\n";
+    millionen += "ZTNl";
+    QTest::newRow("eine Million Zeilen") << millionen << u"ziel"_s << 0 << QStringList{u"Ziel"_s};
+}
+
+void TestSuchlauf::kaputteArchive()
+{
+    QFETCH(QByteArray, archiv);
+    QFETCH(QString, begriff);
+    QFETCH(int, bereich);
+    QFETCH(QStringList, gelistet);
+
+    Testarchiv datei;
+    datei.schreibenRoh(archiv);
+    Suchmaschine maschine(datei.pfad());
+    maschine.bereich_nr = static_cast<qint16>(bereich);
+    SpeicherAnzeige anzeige(begriff);
+    QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
+    QCOMPARE(anzeige.eintraege(), gelistet);
+    QCOMPARE(anzeige.anzahlMeldung(), meldungen::anzahl(gelistet.size()));
 }
 
 void TestSuchlauf::fehlerpfad_data()
