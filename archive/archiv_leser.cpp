@@ -5,7 +5,7 @@
 #include <cstring>
 
 namespace {
-constexpr std::size_t pufferGroesse = 64 * 1024;
+constexpr std::size_t pufferGroesse = std::size_t{64} * 1024;
 }
 
 ArchivLeser::ArchivLeser(const QString &pfad)

@@ -46,7 +46,7 @@ int sprhoArchiv(const QStringList &argumente, Kanaele &k)
 {
     if (argumente.isEmpty())
         return falscheBedienung(k, QStringLiteral("kein Befehl angegeben"));
-    const QString befehl = argumente.first();
+    const QString &befehl = argumente.first();
     const QStringList rest = argumente.sliced(1);
 
     if (befehl == QStringLiteral("--help") || befehl == QStringLiteral("-h") ||
