@@ -8,6 +8,7 @@
 #include "suchbegriff.h"
 #include "twips.h"
 #include "ui_form1.h"
+#include "unterkante.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -103,6 +104,8 @@ void Form1::verbinden()
     ui->sucherg->installEventFilter(this);
     ui->kateg->installEventFilter(this);
     for (QPushButton *knopf : {ui->suchestart, ui->textkop, ui->Command1, ui->Befehl1})
+        knopf->installEventFilter(this);
+    for (QAbstractButton *knopf : bereich->buttons())
         knopf->installEventFilter(this);
 }
 
@@ -248,9 +251,7 @@ void Form1::akttext_Change()
 
 void Form1::anzahlgef_Change()
 {
-    QLabel &label = *ui->anzahlgef;
-    label.resize(label.width(), label.heightForWidth(label.width()));
-    label.move(label.x(), anzahlgefUnterkante - label.height());
+    anUnterkanteAusrichten(*ui->anzahlgef, anzahlgefUnterkante);
 }
 
 // --- Panels and menu ---
@@ -298,6 +299,8 @@ void Form1::m_programm_beenden_Click()
 void Form1::fensterMittig()
 {
     adjustSize();
+    // With its native window the frame is known, so the outer size is right.
+    winId();
     const QRect bildschirm = screen()->geometry();
     const QSize aussen = frameGeometry().size();
     move(bildschirm.x() + (bildschirm.width() - aussen.width()) / 2,
@@ -352,6 +355,27 @@ void Form1::programmBeenden(int status)
 
 // --- Keys ---
 
+bool Form1::bereichPerPfeil(QObject *objekt, int taste)
+{
+    auto *knopf = qobject_cast<QAbstractButton *>(objekt);
+    const int index = knopf ? bereich->id(knopf) : -1;
+    int schritt = 0;
+    if (taste == Qt::Key_Down || taste == Qt::Key_Right)
+        schritt = 1;
+    else if (taste == Qt::Key_Up || taste == Qt::Key_Left)
+        schritt = -1;
+    if (index < 0 || schritt == 0)
+        return false;
+    // The toolkit would choose the option before moving the focus onto it and
+    // so undo the focus move of bereich_Click. Here the focus moves first, and
+    // the choice wraps around as in any option group.
+    const int anzahl = static_cast<int>(bereich->buttons().size());
+    QAbstractButton *ziel = bereich->button((index + schritt + anzahl) % anzahl);
+    ziel->setFocus(Qt::TabFocusReason);
+    ziel->click();
+    return true;
+}
+
 void Form1::keyPressEvent(QKeyEvent *ereignis)
 {
     // In a dialog Escape closes the window, which here would end the program.
@@ -375,6 +399,8 @@ bool Form1::eventFilter(QObject *objekt, QEvent *ereignis)
     }
     if (objekt == ui->kateg)
         return cursorEintragWaehlen(*ui->kateg, taste.key());
+    if (bereichPerPfeil(objekt, taste.key()))
+        return true;
     if (auto *knopf = qobject_cast<QPushButton *>(objekt); knopf && istEnter(taste)) {
         // A focused button takes Enter itself, whichever button is the default.
         knopf->click();

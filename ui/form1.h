@@ -66,6 +66,7 @@ private:
     void Befehl1_Click();
     void m_programm_beenden_Click();
 
+    bool bereichPerPfeil(QObject *objekt, int taste);
     void verbinden();
     void fensterMittig();
     void standardknopf(QPushButton *knopf);
