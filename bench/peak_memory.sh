@@ -28,9 +28,9 @@ fi
 ordner=$(mktemp -d "${TMPDIR:-/tmp}/sprho-peak-XXXXXX")
 trap 'rm -rf "$ordner"' EXIT
 
-# About 127 bytes per line; a tenth of the lines go to area 1, so that its
+# About 126 bytes per line; a tenth of the lines go to area 1, so that its
 # listing is large enough to see what the listed texts cost.
-zeilen=$((megabytes * 1000000 / 127))
+zeilen=$((megabytes * 1000000 / 126))
 treffer=20
 "$erzeuger" --zeilen "$zeilen" --bereich1 $((zeilen / 10)) --bereich2 1000 --kommentare 100 \
     --wort "Spielplatz=$treffer" "$ordner/gross.dat"
