@@ -38,10 +38,28 @@ fenster() {
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1
 }
 
+# Presses Enter at a message box and waits until it has gone. A key sent the
+# moment a window is mapped can be dropped before the toolkit has taken the
+# focus; a repeat that arrives late would land in the main window (the
+# toolkit routes keys to its own focus window). So: let the box settle, press
+# once, and press again only when it is plainly still open.
+beantworten() { # window id, title
+    for _ in 1 2 3; do
+        sleep 0.5
+        xdotool windowfocus --sync "$1" key Return 2>/dev/null || true
+        for _ in $(seq 50); do
+            xdotool search --onlyvisible --name "^$2\$" | grep -qx "$1" || return 0
+            sleep 0.1
+        done
+    done
+    scheitern "»$2« bleibt offen"
+}
+
 starten() { # folder
     (cd "$1" && exec "$programm") &
     pid=$!
     haupt=$(fenster Spruchhort) || scheitern "kein Fenster"
+    sleep 0.5 # see beantworten
     xdotool windowfocus --sync "$haupt"
 }
 
@@ -59,12 +77,10 @@ xdotool key --window "$haupt" Return       # the search button is the default
 xdotool key --window "$haupt" Tab Tab Down # search button, result list, first entry
 xdotool key --window "$haupt" Return       # copies and shows the notice
 hinweis=$(fenster 'Hinweis!') || scheitern "kein Hinweis nach Enter in der Liste"
-xdotool windowfocus --sync "$hinweis" key Return
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Hinweis!$' >/dev/null || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Hinweis!$' >/dev/null && scheitern "Hinweis bleibt offen"
+beantworten "$hinweis" 'Hinweis!'
+# One Enter copies once: no second notice follows the first.
+sleep 0.5
+xdotool search --onlyvisible --name '^Hinweis!$' >/dev/null && scheitern "ein zweiter Hinweis"
 kill -0 "$pid" 2>/dev/null || scheitern "Programm ist nicht mehr da"
 
 inhalt=$(xclip -selection clipboard -o -t UTF8_STRING)
@@ -80,7 +96,7 @@ xdotool key --window "$haupt" Return
 xdotool type --window "$haupt" --delay 20 "x"
 xdotool key --window "$haupt" Return
 fehler=$(fenster 'Fehler!') || scheitern "kein Fehler-Fenster ohne Archiv"
-xdotool windowfocus --sync "$fehler" key Return
+beantworten "$fehler" 'Fehler!'
 # A watchdog, so that a program that doesn't end fails the test instead of hanging it.
 (sleep 20 && kill "$pid") >/dev/null 2>&1 &
 waechter=$!
