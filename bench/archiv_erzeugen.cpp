@@ -6,13 +6,13 @@
 
 #include <QStringList>
 
-#include <cstdio>
+#include <iostream>
 
 namespace {
 
 int falsch(const QString &text)
 {
-    std::fprintf(stderr, "sprho-bench-archiv: %s\n", qPrintable(text));
+    std::cerr << "sprho-bench-archiv: " << text.toStdString() << '\n';
     return 2;
 }
 
@@ -68,11 +68,10 @@ int main(int argc, char **argv)
 
     ArchivUmfang umfang;
     if (const auto fehler = archivErzeugen(ziel, plan, &umfang)) {
-        std::fprintf(stderr, "sprho-bench-archiv: %s\n", qPrintable(*fehler));
+        std::cerr << "sprho-bench-archiv: " << fehler->toStdString() << '\n';
         return 1;
     }
-    std::printf("%s: %lld Zeilen (%lld im Hauptbereich), %lld Bytes\n", qPrintable(ziel),
-                static_cast<long long>(umfang.zeilen), static_cast<long long>(umfang.hauptbereich),
-                static_cast<long long>(umfang.bytes));
+    std::cout << ziel.toStdString() << ": " << umfang.zeilen << " Zeilen (" << umfang.hauptbereich
+              << " im Hauptbereich), " << umfang.bytes << " Bytes\n";
     return 0;
 }

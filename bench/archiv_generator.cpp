@@ -227,10 +227,10 @@ std::optional<QString> archivErzeugen(const QString &pfad, const ArchivPlan &pla
             --haupt;
             text = texter.nachricht(std::move(pflicht));
         }
-        if (const auto fehler = schreiber.zeile(text))
+        if (auto fehler = schreiber.zeile(text))
             return fehler;
     }
-    if (const auto fehler = schreiber.leeren())
+    if (auto fehler = schreiber.leeren())
         return fehler;
     if (umfang)
         umfang->bytes = schreiber.bytes();

@@ -13,7 +13,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <iostream>
 #include <string_view>
 
@@ -69,7 +68,7 @@ void zaehlen(benchmark::State &state, int durchgaenge, qsizetype eintraege)
 void lesen(benchmark::State &state, const QString &pfad)
 {
     std::int64_t zeilen = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         ArchivLeser leser(pfad);
         if (!leser.oeffnen()) {
             state.SkipWithError("Archiv fehlt");
@@ -97,7 +96,7 @@ void suchlauf(benchmark::State &state, const QString &pfad, const QString &begri
     Suchmaschine maschine(pfad);
     maschine.bereich_nr = bereich;
     qsizetype eintraege = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         SpeicherAnzeige anzeige(begriff);
         if (maschine.suchlauf(anzeige) != Suchmaschine::Ausgang::Erledigt) {
             state.SkipWithError("Suchlauf fehlgeschlagen");
@@ -117,7 +116,7 @@ void kategorie(benchmark::State &state, const QString &pfad, const QString &name
     Suchmaschine maschine(pfad);
     maschine.kategorien.kateg_laden();
     qsizetype eintraege = 0;
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         SpeicherAnzeige anzeige;
         if (maschine.kategoriesuche(name, anzeige, [] { return true; }) !=
             Suchmaschine::Ausgang::Erledigt) {
@@ -139,7 +138,7 @@ void kategorie(benchmark::State &state, const QString &pfad, const QString &name
 void einzelLaeufe(benchmark::State &state, const QString &pfad)
 {
     Suchmaschine maschine(pfad);
-    for (auto _ : state) {
+    while (state.KeepRunning()) {
         for (const QString &begriff : kinderBegriffe()) {
             SpeicherAnzeige anzeige(begriff);
             if (maschine.suchlauf(anzeige) != Suchmaschine::Ausgang::Erledigt) {
@@ -185,7 +184,7 @@ const std::vector<Vergleich> &vergleiche()
         {"Suchlauf/Bereich1", "Boden", 0, "Bereich 1, 10000 Eintraege"},
         {"Kategorie/Kinder", "Suchlauf/ohne_Treffer", 6.5, "Kategorie Kinder, 6 volle Laeufe"},
         {"Kategorie/Kinder", "Suchlauf/Kinder_einzeln", 0,
-         "  Kette gegen 6 Einzellaeufe derselben Begriffe"},
+         "  Kette gegen dieselben 6 Einzellaeufe"},
         {"Suchlauf/Sterne", "Suchlauf/ohne_Treffer", 10.0, "*a*a*a*a*a*a*a*a*a*a*a*a*b"},
         {"Suchlauf/1MB_x", "Suchlauf/ohne_Treffer", 0, "1 MB Begriff: x..."},
         {"Suchlauf/1MB_Sterne", "Suchlauf/ohne_Treffer", 0, "1 MB Begriff: *a*a..."},
@@ -205,7 +204,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir ordner(QDir::tempPath() + QStringLiteral("/sprho-bench-XXXXXX"));
     if (!ordner.isValid()) {
-        std::fprintf(stderr, "sprho-bench: kein temporärer Ordner\n");
+        std::cerr << "sprho-bench: kein temporärer Ordner\n";
         return 1;
     }
     const Archive archive{ordner.filePath(QStringLiteral("sprho.dat")),
@@ -219,7 +218,7 @@ int main(int argc, char **argv)
         fehler = archivErzeugen(archive.leer, leer);
     }
     if (fehler) {
-        std::fprintf(stderr, "sprho-bench: %s\n", qPrintable(*fehler));
+        std::cerr << "sprho-bench: " << fehler->toStdString() << '\n';
         return 1;
     }
     benchmark::AddCustomContext("archiv", std::to_string(umfang.zeilen) + " Zeilen, " +

@@ -1,7 +1,7 @@
 #include "zusammenfassung.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <iomanip>
 
 void Zusammenfassung::ReportRuns(const std::vector<Run> &laeufe)
 {
@@ -34,23 +34,20 @@ std::optional<double> Zusammenfassung::millisekunden(const std::string &name) co
 
 void Zusammenfassung::tabelle(std::ostream &aus, const std::vector<Vergleich> &zeilen) const
 {
-    aus << "\nZusammenfassung (CPU-Zeit je Durchgang, Median):\n";
-    char puffer[256];
+    aus << "\nZusammenfassung (CPU-Zeit je Durchgang, Median):\n" << std::fixed;
     for (const Vergleich &v : zeilen) {
         const auto zeit = millisekunden(v.name);
         if (!zeit)
             continue;
-        std::snprintf(puffer, sizeof puffer, "  %-44s %9.2f ms", v.erlaeutert.c_str(), *zeit);
-        aus << puffer;
+        aus << "  " << std::left << std::setw(44) << v.erlaeutert << std::right
+            << std::setprecision(2) << std::setw(9) << *zeit << " ms";
         const auto bezug = v.bezug.empty() ? std::nullopt : millisekunden(v.bezug);
         if (bezug && *bezug > 0) {
             const double faktor = *zeit / *bezug;
-            std::snprintf(puffer, sizeof puffer, "  %6.2fx %s", faktor, v.bezug.c_str());
-            aus << puffer;
+            aus << "  " << std::setw(6) << faktor << "x " << v.bezug;
             if (v.ziel > 0) {
-                std::snprintf(puffer, sizeof puffer, "  (Ziel <= %.1fx: %s)", v.ziel,
-                              faktor <= v.ziel ? "gehalten" : "verfehlt");
-                aus << puffer;
+                aus << "  (Ziel <= " << std::setprecision(1) << v.ziel
+                    << "x: " << (faktor <= v.ziel ? "gehalten" : "verfehlt") << ')';
             }
         }
         aus << '\n';
