@@ -31,18 +31,28 @@ constexpr std::array<std::pair<char16_t, char16_t>, 11> paare{{
     {u'\u00FF', u' '}, // ÿ
 }};
 
+// Every pair lies within U+0000 to U+00FF, so one table there answers each
+// character with a single look-up; the search calls this for every line.
+constexpr std::array<char16_t, 256> tauschTabelle()
+{
+    std::array<char16_t, 256> tabelle{};
+    for (unsigned i = 0; i < tabelle.size(); ++i)
+        tabelle[i] = static_cast<char16_t>(i);
+    for (const auto &[links, rechts] : paare) {
+        tabelle[links] = rechts;
+        tabelle[rechts] = links;
+    }
+    return tabelle;
+}
+
+constexpr auto tabelle = tauschTabelle();
+
 } // namespace
 
 QChar zeichen_tausch(QChar c)
 {
     const char16_t u = c.unicode();
-    for (const auto &[links, rechts] : paare) {
-        if (u == links)
-            return QChar(rechts);
-        if (u == rechts)
-            return QChar(links);
-    }
-    return c;
+    return u < tabelle.size() ? QChar(tabelle[u]) : c;
 }
 
 QString zeichen_tausch(const QString &text)

@@ -52,7 +52,6 @@ Suchmaschine::Ausgang Suchmaschine::suchlauf(SuchAnzeige &anzeige)
     const Platzhaltermuster platzhalter(muster);
 
     QStringList neu;
-    std::string puffer;
     qint64 zeilennummer = 0;
     int treffer = 0;
     while (!leser.amEnde()) {
@@ -73,7 +72,7 @@ Suchmaschine::Ausgang Suchmaschine::suchlauf(SuchAnzeige &anzeige)
         if (bereich_nr != 0 || erstes == u'[' || erstes == u']')
             continue;
 
-        const bool passt = teilstring.enthalten(zeile, puffer) || platzhalter.passt(zeile);
+        const bool passt = teilstring.enthalten(zeile) || platzhalter.passt(zeile);
         if (!passt || gefundene_zeilen.contains(zeilennummer))
             continue;
         neu.append(klartext(zeile));

@@ -4,8 +4,11 @@
 
 #include <QChar>
 
-#include <algorithm>
 #include <array>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -41,6 +44,20 @@ std::string kodiereKlein(const QString &muster, bool &unmoeglich)
     return bytes;
 }
 
+// Both raw forms of a lower-case byte (the same byte twice if it has one).
+std::array<unsigned char, 2> formen(unsigned char klein_)
+{
+    std::array<unsigned char, 2> ergebnis{klein_, klein_};
+    int gefunden = 0;
+    for (unsigned b = 0; b < 256 && gefunden < 2; ++b) {
+        if (klein()[b] == klein_)
+            ergebnis[static_cast<std::size_t>(gefunden++)] = static_cast<unsigned char>(b);
+    }
+    if (gefunden == 1)
+        ergebnis[1] = ergebnis[0];
+    return ergebnis;
+}
+
 } // namespace
 
 unsigned char kleinbuchstabe(unsigned char byte)
@@ -49,22 +66,71 @@ unsigned char kleinbuchstabe(unsigned char byte)
 }
 
 Teilstringsuche::Teilstringsuche(const QString &muster)
-    : m_muster(kodiereKlein(muster, m_unmoeglich)), m_sucher(m_muster.cbegin(), m_muster.cend())
+    : m_muster(kodiereKlein(muster, m_unmoeglich))
 {
+    if (m_muster.empty())
+        return;
+    m_erste = formen(static_cast<unsigned char>(m_muster.front()));
+    m_letzte = formen(static_cast<unsigned char>(m_muster.back()));
 }
 
-bool Teilstringsuche::enthalten(std::string_view zeile, std::string &puffer) const
+bool Teilstringsuche::mitteGleich(const unsigned char *stelle) const
+{
+    const auto &tabelle = klein();
+    for (std::size_t j = 1; j + 1 < m_muster.size(); ++j) {
+        if (tabelle[stelle[j]] != static_cast<unsigned char>(m_muster[j]))
+            return false;
+    }
+    return true;
+}
+
+bool Teilstringsuche::enthaltenSchrittweise(const unsigned char *zeile, std::size_t von,
+                                            std::size_t n) const
+{
+    const std::size_t m = m_muster.size();
+    for (std::size_t i = von; i + m <= n; ++i) {
+        const unsigned char a = zeile[i];
+        const unsigned char z = zeile[i + m - 1];
+        if ((a == m_erste[0] || a == m_erste[1]) && (z == m_letzte[0] || z == m_letzte[1]) &&
+            mitteGleich(zeile + i))
+            return true;
+    }
+    return false;
+}
+
+bool Teilstringsuche::enthalten(std::string_view zeile) const
 {
     // An empty line contains nothing, not even the empty term.
     if (m_unmoeglich || zeile.empty() || zeile.size() < m_muster.size())
         return false;
     if (m_muster.empty())
         return true;
-    puffer.resize(zeile.size());
-    const auto &tabelle = klein();
-    std::transform(zeile.begin(), zeile.end(), puffer.begin(), [&](char c) {
-        return static_cast<char>(tabelle[static_cast<unsigned char>(c)]);
-    });
-    const auto treffer = std::search(puffer.cbegin(), puffer.cend(), m_sucher);
-    return treffer != puffer.cend();
+
+    const auto *s = reinterpret_cast<const unsigned char *>(zeile.data());
+    const std::size_t n = zeile.size();
+    const std::size_t m = m_muster.size();
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen start positions at once: where do first and last byte both fit?
+    const auto fuellen = [](unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); };
+    const __m128i e0 = fuellen(m_erste[0]);
+    const __m128i e1 = fuellen(m_erste[1]);
+    const __m128i l0 = fuellen(m_letzte[0]);
+    const __m128i l1 = fuellen(m_letzte[1]);
+    for (; i + m - 1 + 16 <= n; i += 16) {
+        const __m128i vorn = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
+        const __m128i hinten = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i + m - 1));
+        const __m128i passtVorn = _mm_or_si128(_mm_cmpeq_epi8(vorn, e0), _mm_cmpeq_epi8(vorn, e1));
+        const __m128i passtHinten =
+            _mm_or_si128(_mm_cmpeq_epi8(hinten, l0), _mm_cmpeq_epi8(hinten, l1));
+        auto kandidaten =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(passtVorn, passtHinten)));
+        while (kandidaten != 0) {
+            if (mitteGleich(s + i + static_cast<unsigned>(__builtin_ctz(kandidaten))))
+                return true;
+            kandidaten &= kandidaten - 1;
+        }
+    }
+#endif
+    return enthaltenSchrittweise(s, i, n);
 }

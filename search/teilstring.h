@@ -2,25 +2,33 @@
 
 #include <QString>
 
-#include <functional>
+#include <array>
 #include <string>
 #include <string_view>
 
 // The substring test of a search pass: does the raw line, lower-cased, contain
 // the (scrambled) term, lower-cased? Both sides are lower-cased character by
 // character, so the comparison stays one of character codes.
+//
+// It is the hot loop of every pass, so it never copies a line: it looks for
+// places where the term's first and last characters stand in either case, and
+// compares the middle only there.
 class Teilstringsuche {
 public:
     explicit Teilstringsuche(const QString &muster);
 
-    // puffer is scratch space the caller keeps between lines, so that
-    // lower-casing a line allocates nothing in the steady state.
-    [[nodiscard]] bool enthalten(std::string_view zeile, std::string &puffer) const;
+    [[nodiscard]] bool enthalten(std::string_view zeile) const;
 
 private:
+    bool mitteGleich(const unsigned char *stelle) const;
+    bool enthaltenSchrittweise(const unsigned char *zeile, std::size_t von, std::size_t n) const;
+
     bool m_unmoeglich = false; // the term holds a character no line can hold
     std::string m_muster;      // lower-cased, as Windows-1252 bytes
-    std::boyer_moore_horspool_searcher<std::string::const_iterator> m_sucher;
+    // The raw bytes whose lower-case form is the term's first / last byte.
+    // Every letter of Windows-1252 has at most two forms.
+    std::array<unsigned char, 2> m_erste{};
+    std::array<unsigned char, 2> m_letzte{};
 };
 
 // Lower-cases one Windows-1252 byte; every lower-case form of a Windows-1252
