@@ -67,10 +67,12 @@ std::optional<QString> leseOptionen(const QStringList &argumente, Suchoptionen &
 
 void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
 {
-    QByteArray text;
-    for (const QString &eintrag : anzeige.eintraege())
-        text += eintrag.toUtf8() + (nul ? '\0' : '\n');
-    k.aus.write(text);
+    // Entry by entry: a list-only area can hold many thousands.
+    const char ende = nul ? '\0' : '\n';
+    for (const QString &eintrag : anzeige.eintraege()) {
+        k.aus.write(eintrag.toUtf8());
+        k.aus.write(&ende, 1);
+    }
     // Last line of standard error, exactly as the window shows it.
     k.melden(anzeige.anzahlMeldung());
 }
