@@ -76,6 +76,7 @@ void Form1::verbinden()
     connect(ui->suchestart, &QPushButton::clicked, this, &Form1::suchestart_Click);
     connect(ui->kateg, &QListWidget::itemSelectionChanged, this, &Form1::kateg_Click);
     connect(bereich, &QButtonGroup::idToggled, this, [this](int index, bool gewaehlt) {
+        bereichTabstopp(*bereich->button(index));
         if (gewaehlt)
             bereich_Click(index);
     });
@@ -105,8 +106,10 @@ void Form1::verbinden()
     ui->kateg->installEventFilter(this);
     for (QPushButton *knopf : {ui->suchestart, ui->textkop, ui->Command1, ui->Befehl1})
         knopf->installEventFilter(this);
-    for (QAbstractButton *knopf : bereich->buttons())
+    for (QAbstractButton *knopf : bereich->buttons()) {
+        bereichTabstopp(*knopf);
         knopf->installEventFilter(this);
+    }
 }
 
 // --- Start-up ---
@@ -305,6 +308,13 @@ void Form1::fensterMittig()
     const QSize aussen = frameGeometry().size();
     move(bildschirm.x() + (bildschirm.width() - aussen.width()) / 2,
          bildschirm.y() + (bildschirm.height() - aussen.height()) / 2);
+}
+
+void Form1::bereichTabstopp(QAbstractButton &knopf)
+{
+    // The option group is one tab stop, the chosen option; the others still
+    // take the focus by mouse and by the arrow keys.
+    knopf.setFocusPolicy(knopf.isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Form1::standardknopf(QPushButton *knopf)

@@ -14,6 +14,7 @@ class Form1;
 }
 class FensterAnzeige;
 class FokusWaechter;
+class QAbstractButton;
 class QButtonGroup;
 class QPushButton;
 
@@ -69,6 +70,7 @@ private:
     bool bereichPerPfeil(QObject *objekt, int taste);
     void verbinden();
     void fensterMittig();
+    void bereichTabstopp(QAbstractButton &knopf);
     void standardknopf(QPushButton *knopf);
     void fokusGeben(QWidget &widget);
     void suchausgang(Suchmaschine::Ausgang ausgang);

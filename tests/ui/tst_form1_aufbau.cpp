@@ -30,6 +30,7 @@ private slots:
     void farbe();
     void zugaenglich_data();
     void zugaenglich();
+    void keinTextAbgeschnitten();
     void fenster();
     void menue();
     void anfangszustand();
@@ -235,6 +236,23 @@ void Form1Aufbau::zugaenglich()
     QAccessibleInterface *schnittstelle = QAccessible::queryAccessibleInterface(w);
     QVERIFY(schnittstelle);
     QCOMPARE(schnittstelle->text(QAccessible::Name), vorgelesen);
+}
+
+void Form1Aufbau::keinTextAbgeschnitten()
+{
+    // With the face that stands in for Verdana, every caption still fits.
+    for (const QLabel *label : m_form.fenster().findChildren<QLabel *>()) {
+        if (label->objectName() == u"anzahlgef")
+            continue; // sizes itself
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(label->objectName()));
+    }
+    // The longest caption the current text can give.
+    auto *label3 = m_form.teil<QLabel>("Label3");
+    const QString vorher = label3->text();
+    label3->setText(u"Aktueller Text (32767 Zeichen)"_s);
+    QVERIFY(label3->heightForWidth(label3->width()) <= label3->height());
+    label3->setText(vorher);
 }
 
 void Form1Aufbau::fenster()

@@ -104,8 +104,10 @@ private slots:
     void tafelnErsetzenEinander_data();
     void tafelnErsetzenEinander();
     void weiterWirdOk();
+    void weiterBeiGesperrtemSuchfeld();
     void tabReihenfolge_data();
     void tabReihenfolge();
+    void optionenSindEinTabstopp();
     void leeresSuchfeldVerlassen_data();
     void leeresSuchfeldVerlassen();
     void suchknopfVerlassenOhneErgebnis();
@@ -115,6 +117,7 @@ private slots:
     void fehler();
     void escapeBeendetNicht();
     void beenden();
+    void schliessfeld();
 };
 
 void Form1Verhalten::start()
@@ -496,6 +499,28 @@ void Form1Verhalten::weiterWirdOk()
     QCOMPARE(fokusName(), u"akttext"_s);
 }
 
+void Form1Verhalten::weiterBeiGesperrtemSuchfeld()
+{
+    Testfenster form(archiv);
+    QVERIFY(form.zeigen());
+    // Under the info panel: typing reaches the covered search box; then back
+    // to the area choice, and on to the next area.
+    QTest::keyClicks(Testfenster::fokus(), u"x"_s);
+    Testfenster::taste(Qt::Key_Backtab);
+    QCOMPARE(fokusName(), u"bereich_0"_s);
+    Testfenster::taste(Qt::Key_Down);
+    QVERIFY(!form.teil<QLineEdit>("suchen")->isEnabled());
+
+    // &Weiter cannot send the focus into the disabled search box; it stays.
+    // (Typing made the disabled search button the default, so Alt+W it is.)
+    Testfenster::taste(Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(!form.teil<QWidget>("infoframe")->isVisible());
+    QCOMPARE(form.teil<QPushButton>("Command1")->text(), u"&OK"_s);
+    QCOMPARE(fokusName(), u"bereich_1"_s);
+    QCOMPARE(form.teil<QListWidget>("sucherg")->count(), 3);
+    QVERIFY(form.beendet.isEmpty());
+}
+
 void Form1Verhalten::tabReihenfolge_data()
 {
     QTest::addColumn<QString>("tafel");
@@ -526,6 +551,21 @@ void Form1Verhalten::tabReihenfolge()
         besucht << fokusName();
     }
     QCOMPARE(besucht, folge);
+}
+
+void Form1Verhalten::optionenSindEinTabstopp()
+{
+    Testfenster form(archiv);
+    QVERIFY(form.zeigenOhneInfo());
+    QTest::keyClicks(Testfenster::fokus(), u"x"_s);
+    QTest::mouseClick(form.teil<QRadioButton>("bereich_2"), Qt::LeftButton);
+    QCOMPARE(fokusName(), u"bereich_2"_s);
+    Testfenster::taste(Qt::Key_Tab); // the search box is disabled now
+    QCOMPARE(fokusName(), u"sucherg"_s);
+    Testfenster::taste(Qt::Key_Backtab);
+    QCOMPARE(fokusName(), u"bereich_2"_s);
+    Testfenster::taste(Qt::Key_Backtab);
+    QCOMPARE(fokusName(), u"akttext"_s);
 }
 
 void Form1Verhalten::leeresSuchfeldVerlassen_data()
@@ -666,6 +706,16 @@ void Form1Verhalten::beenden()
     form.teil<QAction>("m_programm_beenden")->trigger();
     QCOMPARE(form.beendet, QList<int>{0});
     QVERIFY(form.meldungen.isEmpty());
+}
+
+void Form1Verhalten::schliessfeld()
+{
+    // The close box ends the run through the toolkit; no handler is involved.
+    Testfenster form(archiv);
+    QVERIFY(form.zeigen());
+    QVERIFY(form.fenster().close());
+    QVERIFY(!form.fenster().isVisible());
+    QVERIFY(form.beendet.isEmpty() && form.meldungen.isEmpty());
 }
 
 QTEST_MAIN(Form1Verhalten)
