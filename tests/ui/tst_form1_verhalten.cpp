@@ -87,7 +87,6 @@ private slots:
     void start();
     void suchbegriff_data();
     void suchbegriff();
-    void langerSuchbegriff();
     void enterSucht();
     void bereich_data();
     void bereich();
@@ -177,16 +176,6 @@ void Form1Verhalten::suchbegriff()
     QTest::keyClick(suchen, Qt::Key_Return);
     QCOMPARE(anzahlgef->text() != vorher, brauchbar);
     QVERIFY(form.meldungen.isEmpty());
-}
-
-void Form1Verhalten::langerSuchbegriff()
-{
-    Testfenster form(archiv);
-    QVERIFY(form.zeigenOhneInfo());
-    auto *suchen = form.teil<QLineEdit>("suchen");
-    const QString lang(40000, u'a');
-    einfuegen(suchen, lang);
-    QCOMPARE(suchen->text(), lang);
 }
 
 void Form1Verhalten::enterSucht()
