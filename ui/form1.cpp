@@ -16,7 +16,6 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include <array>
 #include <limits>
 
 namespace {
@@ -58,7 +57,12 @@ Form1::Form1(const QString &archivPfad, QWidget *eltern)
     ui->suchen->setFocus(Qt::OtherFocusReason);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The dialog hides itself after the controls are gone; no focus change of
+    // that may reach a handler.
+    delete m_fokus;
+}
 
 void Form1::setMeldungsanzeige(Meldungsanzeige anzeige)
 {
