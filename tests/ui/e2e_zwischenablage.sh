@@ -12,7 +12,7 @@ programm=$(realpath "$1")
 werkzeug=$(realpath "$2")
 
 for befehl in xvfb-run xdotool xclip; do
-    command -v "$befehl" >/dev/null || { echo "e2e: $befehl fehlt (scripts/setup)"; exit 77; }
+    command -v "$befehl" >/dev/null || { echo "e2e: $befehl fehlt (scripts/setup installiert es)"; exit 1; }
 done
 if [ -z "${SPRHO_IN_XVFB:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" env SPRHO_IN_XVFB=1 "$0" "$@"
