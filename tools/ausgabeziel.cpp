@@ -58,6 +58,14 @@ QIODevice &Ausgabeziel::geraet()
     return m_datei;
 }
 
+bool Ausgabeziel::schreiben(const QByteArray &bytes)
+{
+    if (geraet().write(bytes) == bytes.size())
+        return true;
+    m_fehler = schreibfehler(m_pfad, geraet().errorString());
+    return false;
+}
+
 bool Ausgabeziel::abschliessen()
 {
     if (m_art == Art::Geraet) {

@@ -16,7 +16,8 @@ public:
     Ausgabeziel(const QString &pfad, QIODevice &standardAusgabe);
 
     [[nodiscard]] bool oeffnen();
-    QIODevice &geraet();
+    // False, with a message naming the output, when the bytes did not all go.
+    [[nodiscard]] bool schreiben(const QByteArray &bytes);
     // Makes the output visible; false (and nothing visible) on a write error.
     [[nodiscard]] bool abschliessen();
     // Drops everything written; an existing file stays as it was.
@@ -26,6 +27,8 @@ public:
 
 private:
     enum class Art { Standard, Datei, Geraet };
+
+    QIODevice &geraet();
 
     Art m_art;
 

@@ -7,7 +7,35 @@
 
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace {
+
+// A conversion reads IN and writes OUT line by line. It returns why it had to
+// stop, or nothing when every line went through.
+using Umwandlung = std::optional<QString> (*)(QIODevice &ein, Ausgabeziel &ziel, Kanaele &k);
+
+int umwandeln(const QStringList &argumente, Kanaele &k, const QString &bedienung,
+              Umwandlung umwandlung)
+{
+    if (argumente.size() != 2)
+        return falscheBedienung(k, bedienung);
+    Eingabequelle quelle(argumente[0], k.ein);
+    QIODevice *ein = quelle.oeffnen();
+    Ausgabeziel ziel(argumente[1], k.aus);
+    std::optional<QString> fehler;
+    if (!ein)
+        fehler = quelle.fehler();
+    else if (!ziel.oeffnen())
+        fehler = ziel.fehler();
+    else if (!(fehler = umwandlung(*ein, ziel, k)) && !ziel.abschliessen())
+        fehler = ziel.fehler();
+    if (!fehler)
+        return status::ok;
+    ziel.verwerfen();
+    k.melden(QStringLiteral("sprho-archiv: ") + *fehler);
+    return status::fehler;
+}
 
 QString zeichenName(char32_t zeichen)
 {
@@ -20,43 +48,18 @@ QString zeichenName(char32_t zeichen)
     return QStringLiteral("U+%1 ist in Windows-1252 nicht darstellbar").arg(code);
 }
 
-int abbrechen(Kanaele &k, Ausgabeziel &ziel, const QString &meldung)
+std::optional<QString> textZuArchiv(QIODevice &ein, Ausgabeziel &ziel, Kanaele &)
 {
-    ziel.verwerfen();
-    k.melden(QStringLiteral("sprho-archiv: ") + meldung);
-    return status::fehler;
-}
-
-} // namespace
-
-// Readable UTF-8 text, one archive line per line, into a scrambled archive.
-int packen(const QStringList &argumente, Kanaele &k)
-{
-    if (argumente.size() != 2)
-        return falscheBedienung(k, QStringLiteral("pack erwartet EINGABE und AUSGABE"));
-
-    Eingabequelle quelle(argumente[0], k.ein);
-    QIODevice *ein = quelle.oeffnen();
-    if (!ein) {
-        k.melden(QStringLiteral("sprho-archiv: ") + quelle.fehler());
-        return status::fehler;
-    }
-    Ausgabeziel ziel(argumente[1], k.aus);
-    if (!ziel.oeffnen()) {
-        k.melden(QStringLiteral("sprho-archiv: ") + ziel.fehler());
-        return status::fehler;
-    }
-
+    if (ein.peek(3) == "\xEF\xBB\xBF")
+        ein.skip(3); // a byte order mark some editors write
     // QString::fromUtf8 would silently drop a byte order mark at the start of
     // every line; only the one at the start of the file is a mark.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
                                                     QStringConverter::Flag::ConvertInitialBom);
-    if (ein->peek(3) == "\xEF\xBB\xBF")
-        ein->skip(3); // a byte order mark some editors write
     QByteArray bytes;
     qint64 nummer = 0;
-    while (!ein->atEnd()) {
-        QByteArray zeile = ein->readLine();
+    while (!ein.atEnd()) {
+        QByteArray zeile = ein.readLine();
         ++nummer;
         // CR LF ends a line; a CR without its LF (even at the very end of the
         // input) is a character in the line and is refused below.
@@ -64,50 +67,29 @@ int packen(const QStringList &argumente, Kanaele &k)
             zeile.chop(2);
         else if (zeile.endsWith('\n'))
             zeile.chop(1);
-
         if (const auto falsch = archivzeile(utf8(zeile), bytes)) {
-            return abbrechen(k, ziel,
-                             QStringLiteral("Zeile %1, Spalte %2: %3")
-                                 .arg(nummer)
-                                 .arg(falsch->spalte)
-                                 .arg(zeichenName(falsch->zeichen)));
+            return QStringLiteral("Zeile %1, Spalte %2: %3")
+                .arg(nummer)
+                .arg(falsch->spalte)
+                .arg(zeichenName(falsch->zeichen));
         }
-        bytes.append("\r\n");
-        if (ziel.geraet().write(bytes) != bytes.size())
-            return abbrechen(k, ziel, ziel.geraet().errorString());
+        if (!ziel.schreiben(bytes + "\r\n"))
+            return ziel.fehler();
     }
-    if (!ziel.abschliessen())
-        return abbrechen(k, ziel, ziel.fehler());
-    return status::ok;
+    return std::nullopt;
 }
 
-// The inverse of pack. Lines that would not come back unchanged are reported.
-int entpacken(const QStringList &argumente, Kanaele &k)
+std::optional<QString> archivZuText(QIODevice &ein, Ausgabeziel &ziel, Kanaele &k)
 {
-    if (argumente.size() != 2)
-        return falscheBedienung(k, QStringLiteral("unpack erwartet ARCHIV und AUSGABE"));
-
-    Eingabequelle quelle(argumente[0], k.ein);
-    QIODevice *ein = quelle.oeffnen();
-    if (!ein) {
-        k.melden(QStringLiteral("sprho-archiv: ") + quelle.fehler());
-        return status::fehler;
-    }
-    Ausgabeziel ziel(argumente[1], k.aus);
-    if (!ziel.oeffnen()) {
-        k.melden(QStringLiteral("sprho-archiv: ") + ziel.fehler());
-        return status::fehler;
-    }
-
-    ArchivLeser leser(*ein);
+    ArchivLeser leser(ein);
     if (!leser.oeffnen())
-        return abbrechen(k, ziel, leser.fehler());
+        return leser.fehler();
     qint64 nummer = 0;
     while (!leser.amEnde()) {
         ++nummer;
         std::string_view zeile;
         if (!leser.naechsteZeile(zeile))
-            return abbrechen(k, ziel, leser.fehler());
+            return leser.fehler();
         if (zeile.find('\n') != std::string_view::npos) {
             k.melden(QStringLiteral("Warnung: Zeile %1 enthält einen Zeilenvorschub ohne "
                                     "Wagenrücklauf; ausgepackt wird daraus ein Zeilenumbruch")
@@ -124,11 +106,24 @@ int entpacken(const QStringList &argumente, Kanaele &k)
                              .arg(byte, 2, 16, QLatin1Char('0')));
             }
         }
-        const QByteArray text = klartext(zeile).toUtf8() + '\n';
-        if (ziel.geraet().write(text) != text.size())
-            return abbrechen(k, ziel, ziel.geraet().errorString());
+        if (!ziel.schreiben(klartext(zeile).toUtf8() + '\n'))
+            return ziel.fehler();
     }
-    if (!ziel.abschliessen())
-        return abbrechen(k, ziel, ziel.fehler());
-    return status::ok;
+    return std::nullopt;
+}
+
+} // namespace
+
+// Readable UTF-8 text, one archive line per line, into a scrambled archive.
+int packen(const QStringList &argumente, Kanaele &k)
+{
+    return umwandeln(argumente, k, QStringLiteral("pack erwartet EINGABE und AUSGABE"),
+                     textZuArchiv);
+}
+
+// The inverse of pack. Lines that would not come back unchanged are reported.
+int entpacken(const QStringList &argumente, Kanaele &k)
+{
+    return umwandeln(argumente, k, QStringLiteral("unpack erwartet ARCHIV und AUSGABE"),
+                     archivZuText);
 }

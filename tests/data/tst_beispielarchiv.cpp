@@ -3,110 +3,67 @@
 #include "werkzeug.h"
 
 #include <QBuffer>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-// The sample archive must show every path of the program something: every
-// category, both list-only areas, the 100-hit limit and the chain's early stop.
+// The sample archive shows every path of the program something: every
+// category, both list-only areas, the hit limit and the chain's early stop.
 class TestBeispielarchiv : public QObject {
     Q_OBJECT
 private slots:
-    void pruefberichtOhneBeanstandung();
-    void kategorienFindenGenug_data();
-    void kategorienFindenGenug();
-    void eineKategorieStopptFrueh();
-    void listenbereiche_data();
-    void listenbereiche();
-    void haeufigesWortZeigtDieGrenze();
+    void pruefbericht();
+    void abdeckung();
 
 private:
     const QString m_archiv = QStringLiteral(SPRHO_BEISPIELARCHIV);
 };
 
-void TestBeispielarchiv::pruefberichtOhneBeanstandung()
+void TestBeispielarchiv::pruefbericht()
 {
-    QByteArray aus;
-    QByteArray fehler;
+    QByteArray bericht;
     QBuffer ein;
-    QBuffer ausGeraet(&aus);
-    QBuffer fehlerGeraet(&fehler);
+    QBuffer aus(&bericht);
+    QBuffer fehler;
     ein.open(QIODevice::ReadOnly);
-    ausGeraet.open(QIODevice::WriteOnly);
-    fehlerGeraet.open(QIODevice::WriteOnly);
-    Kanaele k{ein, ausGeraet, fehlerGeraet};
+    aus.open(QIODevice::WriteOnly);
+    fehler.open(QIODevice::WriteOnly);
+    Kanaele k{ein, aus, fehler};
     QCOMPARE(sprhoArchiv({u"check"_s, m_archiv}, k), 0);
-
-    const QString bericht = QString::fromUtf8(aus);
-    auto wert = [&](const QString &name) {
-        const auto treffer =
-            QRegularExpression(u"^"_s + name + u": (\\d+)$"_s, QRegularExpression::MultilineOption)
-                .match(bericht);
-        return treffer.hasMatch() ? treffer.captured(1).toInt() : -1;
+    const QString text = QString::fromUtf8(bericht);
+    // Nothing to complain about: no line after the counts, all problem counts 0.
+    QVERIFY2(text.endsWith(u"Zeilen mit undefinierten Bytes: 0\n"_s), qPrintable(text));
+    for (const QString &null : {u"Leere Einträge"_s, u"Doppelte Einträge"_s,
+                                u"Einträge über 160 Zeichen"_s, u"Zeilen mit einzelnem LF"_s})
+        QVERIFY2(text.contains(null + u": 0\n"_s), qPrintable(null));
+    const auto anzahl = [&](const QString &name) {
+        const qsizetype von = text.indexOf(name + u": "_s) + name.size() + 2;
+        return text.sliced(von, text.indexOf(u'\n', von) - von).toInt();
     };
-    QVERIFY2(wert(u"Einträge SMS-Datenbank"_s) >= 400, qPrintable(bericht));
-    QVERIFY(wert(u"Kommentare"_s) > 0);
-    for (const QString &null :
-         {u"Leere Einträge"_s, u"Doppelte Einträge"_s, u"Einträge über 160 Zeichen"_s,
-          u"Zeilen mit einzelnem LF"_s, u"Zeilen mit undefinierten Bytes"_s})
-        QVERIFY2(wert(null) == 0, qPrintable(bericht));
+    QVERIFY(anzahl(u"Einträge SMS-Datenbank"_s) >= 400);
+    QVERIFY(anzahl(u"Einträge Dumm-Anmach-Sprüche"_s) >= 40);
+    QVERIFY(anzahl(u"Einträge Weicheier"_s) >= 40);
+    QVERIFY(anzahl(u"Kommentare"_s) > 0);
 }
 
-void TestBeispielarchiv::kategorienFindenGenug_data()
-{
-    QTest::addColumn<QString>("name");
-    KategorieTabelle tabelle;
-    tabelle.kateg_laden();
-    for (int i = 1; i <= tabelle.kat_anzahl; ++i)
-        QTest::newRow(qPrintable(tabelle.kat_name[std::size_t(i)]))
-            << tabelle.kat_name[std::size_t(i)];
-}
-
-void TestBeispielarchiv::kategorienFindenGenug()
-{
-    QFETCH(QString, name);
-    Suchmaschine maschine(m_archiv);
-    maschine.kategorien.kateg_laden();
-    SpeicherAnzeige anzeige;
-    QCOMPARE(maschine.kategoriesuche(name, anzeige, [] { return true; }),
-             Suchmaschine::Ausgang::Erledigt);
-    QVERIFY2(anzeige.ergebnisAnzahl() >= 10, qPrintable(anzeige.anzahlMeldung()));
-}
-
-void TestBeispielarchiv::eineKategorieStopptFrueh()
+void TestBeispielarchiv::abdeckung()
 {
     Suchmaschine maschine(m_archiv);
     maschine.kategorien.kateg_laden();
-    SpeicherAnzeige anzeige;
-    QCOMPARE(maschine.kategoriesuche(u"Liebe"_s, anzeige, [] { return true; }),
-             Suchmaschine::Ausgang::Erledigt);
-    QVERIFY(anzeige.ergebnisAnzahl() >= 100);
-}
+    qsizetype groesste = 0;
+    for (int i = 1; i <= maschine.kategorien.kat_anzahl; ++i) {
+        const QString name = maschine.kategorien.kat_name[std::size_t(i)];
+        SpeicherAnzeige anzeige;
+        QVERIFY(maschine.kategoriesuche(name, anzeige, [] { return true; }) ==
+                Suchmaschine::Ausgang::Erledigt);
+        QVERIFY2(anzeige.ergebnisAnzahl() >= 10, qPrintable(name));
+        groesste = std::max(groesste, anzeige.ergebnisAnzahl());
+    }
+    QVERIFY(groesste >= 100); // one chain stops early
 
-void TestBeispielarchiv::listenbereiche_data()
-{
-    QTest::addColumn<int>("bereich");
-    QTest::newRow("Dumm-Anmach-Sprüche") << 1;
-    QTest::newRow("Weicheier") << 2;
-}
-
-void TestBeispielarchiv::listenbereiche()
-{
-    QFETCH(int, bereich);
-    Suchmaschine maschine(m_archiv);
-    maschine.bereich_nr = static_cast<qint16>(bereich);
-    SpeicherAnzeige anzeige;
-    QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
-    QVERIFY(anzeige.ergebnisAnzahl() >= 40);
-}
-
-void TestBeispielarchiv::haeufigesWortZeigtDieGrenze()
-{
-    Suchmaschine maschine(m_archiv);
-    SpeicherAnzeige anzeige(u"liebe"_s);
-    QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
-    QCOMPARE(anzeige.anzahlMeldung(), u"100 gefundene Einträge!"_s);
+    SpeicherAnzeige liebe(u"liebe"_s);
+    QCOMPARE(maschine.suchlauf(liebe), Suchmaschine::Ausgang::Erledigt);
+    QCOMPARE(liebe.anzahlMeldung(), u"100 gefundene Einträge!"_s); // the hit limit shows
 }
 
 QTEST_GUILESS_MAIN(TestBeispielarchiv)

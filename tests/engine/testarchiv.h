@@ -7,15 +7,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Writes archives for tests: readable lines are scrambled and encoded the
-// way the tool packs them, each followed by CR LF.
+// A sprho.dat in a folder of its own. Readable lines are written the way the
+// tool packs them: scrambled, Windows-1252, each ended by CR LF.
 class Testarchiv {
 public:
-    Testarchiv() { QVERIFY(m_ordner.isValid()); }
-
     QString pfad() const { return m_ordner.filePath(QStringLiteral("sprho.dat")); }
+    QString ordner() const { return m_ordner.path(); }
 
-    void schreiben(const QStringList &zeilen) const { schreibenRoh(kodieren(zeilen)); }
+    void schreiben(const QStringList &zeilen) const
+    {
+        QByteArray alles;
+        QByteArray zeile;
+        for (const QString &text : zeilen) {
+            QVERIFY(!archivzeile(text, zeile));
+            alles += zeile + "\r\n";
+        }
+        schreibenRoh(alles);
+    }
 
     void schreibenRoh(const QByteArray &bytes) const
     {
@@ -23,20 +31,6 @@ public:
         QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QCOMPARE(datei.write(bytes), bytes.size());
     }
-
-    static QByteArray kodieren(const QStringList &zeilen)
-    {
-        QByteArray alles;
-        QByteArray zeile;
-        for (const QString &text : zeilen) {
-            if (archivzeile(text, zeile))
-                qFatal("test line cannot be archived");
-            alles += zeile + "\r\n";
-        }
-        return alles;
-    }
-
-    QString ordner() const { return m_ordner.path(); }
 
 private:
     QTemporaryDir m_ordner;
