@@ -24,12 +24,15 @@ int umwandeln(const QStringList &argumente, Kanaele &k, const QString &bedienung
     QIODevice *ein = quelle.oeffnen();
     Ausgabeziel ziel(argumente[1], k.aus);
     std::optional<QString> fehler;
-    if (!ein)
+    if (!ein) {
         fehler = quelle.fehler();
-    else if (!ziel.oeffnen())
+    } else if (!ziel.oeffnen()) {
         fehler = ziel.fehler();
-    else if (!(fehler = umwandlung(*ein, ziel, k)) && !ziel.abschliessen())
-        fehler = ziel.fehler();
+    } else {
+        fehler = umwandlung(*ein, ziel, k);
+        if (!fehler && !ziel.abschliessen())
+            fehler = ziel.fehler();
+    }
     if (!fehler)
         return status::ok;
     ziel.verwerfen();
