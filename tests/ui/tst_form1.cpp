@@ -1,0 +1,369 @@
+// The window Form1, headless, driven through keys and clicks as a user would. Through its seams
+// the test answers the message boxes and observes the ending.
+#include "archivzeile.h"
+#include "form1.h"
+#include "meldung.h"
+#include "unterkante.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QStringList archiv = u"# liebe im Kommentar|Ich liebe dich.|beta liebe|Alpha Liebe|"
+                           u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|');
+
+// The real window on an archive of its own. Each real box is recorded as title(buttons, the
+// default marked *) and answered with `antwort` (none: its default); an ending is recorded.
+struct Testfenster {
+    Testfenster()
+    {
+        QFile datei(ordner.filePath(u"sprho.dat"_s));
+        QByteArray zeile;
+        datei.open(QIODevice::WriteOnly); // if it fails, so does every write
+        for (const QString &text : archiv) {
+            if (archivzeile(text, zeile) || datei.write(zeile + "\r\n") != zeile.size() + 2)
+                qFatal("Archivzeile nicht geschrieben: %s", qPrintable(text));
+        }
+        datei.close();
+        fenster = std::make_unique<Form1>(datei.fileName());
+        fenster->setMeldungsanzeige([this](QWidget *eltern, const Meldung &meldung) {
+            QTimer::singleShot(0, [this] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QStringList knoepfe;
+                for (QAbstractButton *knopf : box->buttons())
+                    knoepfe << (knopf == box->defaultButton() ? u"*"_s : u""_s) + knopf->text();
+                meldungen << box->windowTitle() + (box->icon() ? u"+Symbol("_s : u"("_s) +
+                                 knoepfe.join(u',') + u')';
+                (antwort ? box->button(antwort) : box->defaultButton())->click();
+            });
+            return meldungZeigen(eltern, meldung);
+        });
+        fenster->setBeenden([this](int status) { beendet << QString::number(status); });
+        fenster->show();
+        if (!QTest::qWaitForWindowActive(fenster.get()))
+            qFatal("Fenster nicht aktiv");
+    }
+
+    template <typename T = QWidget> T *teil(const QString &name) const
+    {
+        if (T *gefunden = fenster->findChild<T *>(name))
+            return gefunden;
+        qFatal("kein %s", qPrintable(name));
+    }
+
+    QTemporaryDir ordner;
+    std::unique_ptr<Form1> fenster;
+    QStringList meldungen, beendet, weg; // weg: where each Tab or Backtab led
+    QMessageBox::StandardButton antwort = QMessageBox::NoButton;
+};
+
+// Acts as a user, step by step (separated by blanks): a key such as "Tab" or "Alt+W", 'TEXT
+// typed, klick:NAME, eintrag:LISTE:TEXT or doppel:LISTE:TEXT on the entry that starts with TEXT,
+// menue:NAME, antwort:Yes or antwort:No for the boxes to come, and ohneArchiv.
+void ablaufen(Testfenster &form, const QString &schritte)
+{
+    for (const QString &schritt : schritte.split(u' ', Qt::SkipEmptyParts)) {
+        const QString art = schritt.section(u':', 0, 0), wert = schritt.section(u':', 1);
+        const QKeyCombination taste = QKeySequence(schritt)[0];
+        if (schritt.startsWith(u'\'')) {
+            QTest::keyClicks(QApplication::focusWidget(), schritt.mid(1));
+        } else if (art == u"klick") {
+            QTest::mouseClick(form.teil(wert), Qt::LeftButton);
+        } else if (art == u"eintrag" || art == u"doppel") {
+            auto *liste = form.teil<QListWidget>(wert.section(u':', 0, 0));
+            const auto treffer = liste->findItems(wert.section(u':', 1), Qt::MatchStartsWith);
+            QVERIFY2(!treffer.isEmpty(), qPrintable(schritt));
+            const QPoint mitte = liste->visualItemRect(treffer[0]).center();
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, mitte);
+            if (art == u"doppel") // a real double click begins with a whole click
+                QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, mitte);
+        } else if (art == u"menue") {
+            form.teil<QAction>(wert)->trigger();
+        } else if (art == u"antwort") {
+            form.antwort = wert == u"Yes" ? QMessageBox::Yes : QMessageBox::No;
+        } else if (schritt == u"ohneArchiv") {
+            QVERIFY(QFile::remove(form.ordner.filePath(u"sprho.dat"_s)));
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), taste.key(), taste.keyboardModifiers());
+        }
+        // After a box a window manager would activate the window again; offscreen, the test
+        // does. An access key clicks its button a moment later.
+        form.fenster->activateWindow();
+        QVERIFY2(QTest::qWaitFor([&] {
+                     return form.fenster->isActiveWindow() &&
+                            std::ranges::none_of(form.fenster->findChildren<QAbstractButton *>(),
+                                                 &QAbstractButton::isDown);
+                 }),
+                 qPrintable(schritt));
+        if (taste.key() == Qt::Key_Tab || taste.key() == Qt::Key_Backtab)
+            form.weg << QApplication::focusWidget()->objectName();
+    }
+}
+
+// What a user can see of the window, by name; any other name is a control's caption.
+QMap<QString, QString> zustand(const Testfenster &form)
+{
+    // Those of the named widgets whose property is true (a font: bold).
+    const auto welche = [&form](const QString &namen, const char *eigenschaft) {
+        QStringList treffer;
+        for (const QString &name : namen.split(u' ')) {
+            const QVariant wert = form.teil(name)->property(eigenschaft);
+            if (wert.typeId() == QMetaType::QFont ? wert.value<QFont>().bold() : wert.toBool())
+                treffer << name;
+        }
+        return treffer.join(u',');
+    };
+    QStringList liste;
+    for (const auto *eintrag :
+         form.teil<QListWidget>(u"sucherg"_s)->findItems({}, Qt::MatchStartsWith))
+        liste << eintrag->text();
+    const QWidget *fokus = QApplication::focusWidget();
+    return {
+        {u"fokus"_s, fokus ? fokus->objectName() : u"-"_s},
+        {u"weg"_s, form.weg.join(u',')},
+        {u"standard"_s, welche(u"Command1 Befehl1 suchestart textkop"_s, "default")},
+        {u"tafeln"_s, welche(u"infoframe mitmachenframe"_s, "visible")},
+        {u"frei"_s, welche(u"suchen suchestart kateg"_s, "enabled")},
+        {u"fett"_s, welche(u"suchestart cptkateg framebereich"_s, "font")},
+        {u"liste"_s, liste.join(u'|')},
+        {u"suchrahmen"_s,
+         form.teil(u"Frame1"_s)->visibleRegion().isEmpty() ? u"verdeckt"_s : u"offen"_s},
+        {u"markiert"_s, form.teil<QLineEdit>(u"suchen"_s)->selectedText()},
+        {u"kopiert"_s, QGuiApplication::clipboard()->text()},
+        {u"meldungen"_s, form.meldungen.join(u',')},
+        {u"beendet"_s, form.beendet.join(u',')},
+    };
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void aufbau();
+    void ablauf_data();
+    void ablauf();
+    void suchbegriff_data();
+    void suchbegriff();
+    void zaehlerUnterkante();
+};
+
+void Form1Test::initTestCase()
+{
+    // As the program starts on a German system, with the face that stands in for Verdana.
+    static QTranslator qtTexte;
+    QVERIFY(qtTexte.load(QLocale(QLocale::German, QLocale::Germany), u"qtbase"_s, u"_"_s,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QApplication::installTranslator(&qtTexte);
+    QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
+}
+
+void Form1Test::aufbau()
+{
+    // Every object the window is built from: its exact kind, then its names.
+    const QString arten =
+        u"QGroupBox Frame1 infoframe mitmachenframe framebereich Frame2; QLineEdit suchen; "
+        u"QPlainTextEdit akttext; QListWidget sucherg kateg; QPushButton suchestart textkop "
+        u"Command1 Befehl1; QRadioButton bereich_0 bereich_1 bereich_2; QFrame Line1 Line2 Line3 "
+        u"Line4; QLabel cptkateg anzahlgef Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 "
+        u"Label9 Label10 Label11 Label12 Label13 Label14 Label15 Label16 Label17 Label18 Label19 "
+        u"Label20 Bezeichnung1 Bezeichnung2 Bezeichnung3 Bezeichnung4 Bezeichnung5 Bezeichnung6 "
+        u"Bezeichnung7 Bezeichnung8; QMenuBar menuleiste; QMenu m_programm m_info; QAction "
+        u"m_programm_beenden m_info_mitmachen m_info_newsletter m_info_trenn m_info_info"_s;
+    Testfenster form;
+    for (const QString &art : arten.split(u"; "_s)) {
+        const QStringList namen = art.split(u' ');
+        for (const QString &name : namen.mid(1)) {
+            const QObject *objekt = form.fenster->findChild<QObject *>(name);
+            QVERIFY2(objekt && QLatin1StringView(objekt->metaObject()->className()) == namen[0],
+                     qPrintable(name));
+        }
+    }
+
+    // Faults a look at the form would miss: the panels lie exactly over the search frame, the
+    // window keeps its size, no caption is cut off in the face that stands in for Verdana.
+    const QRect flaeche = form.teil(u"Frame1"_s)->geometry();
+    QCOMPARE(form.teil(u"infoframe"_s)->geometry(), flaeche);
+    QCOMPARE(form.teil(u"mitmachenframe"_s)->geometry(), flaeche);
+    QCOMPARE(form.teil(u"arbeitsflaeche"_s)->size(), QSize(697, 457)); // 10455 x 6855 twips
+    QCOMPARE(form.fenster->minimumSize(), form.fenster->maximumSize());
+    for (const QLabel *label : form.fenster->findChildren<QLabel *>())
+        QVERIFY2(label->objectName() == u"anzahlgef" ||
+                     label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(label->objectName()));
+    QCOMPARE(form.teil<QLineEdit>(u"suchen"_s)->maxLength(), std::numeric_limits<int>::max());
+
+    // A screen reader can name every control that takes the focus.
+    for (QWidget *w : form.fenster->findChildren<QWidget *>())
+        QVERIFY2(w->focusPolicy() == Qt::NoFocus ||
+                     !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                 qPrintable(w->objectName()));
+}
+
+void Form1Test::ablauf_data()
+{
+    QTest::addColumn<QString>("schritte");
+    QTest::addColumn<QString>("erwartet"); // name=value; ... of zustand(), only what matters
+    const auto zeile = [](const char *name, const QString &schritte, const QString &erwartet) {
+        QTest::newRow(name) << schritte << erwartet;
+    };
+    const QString gefunden = u"Return 'liebe Return "_s; // past the info panel, three hits
+    const QString hinweis = u"meldungen=Hinweis!(*OK)"_s;
+    const QString treffer = u"liste=Alpha Liebe|beta liebe|Ich liebe dich."_s;
+    const QString liste = u"frei=; liste=Alpha|beta|gamma"_s;
+
+    zeile(
+        "Start", u""_s,
+        u"fokus=suchen; standard=Command1; tafeln=infoframe; suchrahmen=verdeckt; fett=suchestart; "
+        "frei=suchen,kateg"_s);
+    zeile("Enter erreicht Weiter", u"Return"_s,
+          u"Command1=&OK; fokus=suchen; tafeln=; suchrahmen=offen; standard=Command1"_s);
+    zeile("Klick auf Weiter", u"'liebe klick:Command1"_s,
+          u"Command1=&OK; fokus=suchen; markiert=liebe; tafeln="_s);
+    zeile("OK lässt den Fokus", u"Return 'x Backtab menue:m_info_info Alt+O"_s,
+          u"Command1=&OK; fokus=bereich_0; tafeln="_s);
+    zeile("Weiter bei gesperrtem Suchfeld", u"'x Backtab Down Alt+W"_s,
+          u"tafeln=; Command1=&OK; fokus=bereich_1; fett=framebereich; "_s + liste);
+    zeile("Mitmachen ersetzt Info", u"menue:m_info_mitmachen"_s,
+          u"tafeln=mitmachenframe; suchrahmen=verdeckt; standard=Befehl1"_s);
+    zeile("Info ersetzt Mitmachen", u"menue:m_info_mitmachen menue:m_info_info"_s,
+          u"tafeln=infoframe; suchrahmen=verdeckt; standard=Command1"_s);
+    zeile("Newsletter, dann OK", u"menue:m_info_newsletter klick:Befehl1"_s,
+          u"tafeln=; suchrahmen=offen; standard=Befehl1"_s);
+    zeile("Escape beendet nicht", u"Escape"_s, u"fokus=suchen; tafeln=infoframe; beendet="_s);
+    zeile("Beenden", u"menue:m_programm_beenden"_s, u"beendet=0; meldungen="_s);
+
+    zeile("Enter sucht", gefunden,
+          treffer + u"; anzahlgef=3 gefundene Einträge!; markiert=liebe; standard=suchestart"_s);
+    zeile("zurück per Klick", u"Return 'liebe klick:bereich_1 klick:bereich_0"_s,
+          u"frei=suchen,suchestart,kateg; fokus=suchen; markiert=liebe; liste=Alpha|beta|gamma"_s);
+    zeile("zurück mit leerem Suchfeld", u"Return klick:bereich_2 klick:bereich_0"_s,
+          u"frei=suchen,suchestart,kateg; fokus=suchen; liste=Weichei"_s);
+    zeile("Pfeiltasten ringsum zurück", u"Return 'liebe Backtab Up Down"_s,
+          u"frei=suchen,suchestart,kateg; fokus=suchen; markiert=liebe; liste=Weichei"_s);
+
+    zeile("Doppelklick kopiert einmal", gefunden + u"doppel:sucherg:beta"_s,
+          u"kopiert=beta liebe; Label3=Aktueller Text (10 Zeichen); "_s + hinweis);
+    zeile("Enter in der Liste kopiert einmal", gefunden + u"eintrag:sucherg:beta Return"_s,
+          u"kopiert=beta liebe; fokus=sucherg; "_s + hinweis);
+    zeile("per Tastatur der erste Eintrag", gefunden + u"Tab Tab Down Return"_s,
+          u"weg=suchestart,sucherg; kopiert=Alpha Liebe; standard=textkop; "_s + hinweis);
+    zeile("Enter im Suchfeld kopiert", gefunden + u"eintrag:sucherg:beta klick:suchen Return"_s,
+          u"kopiert=beta liebe; standard=textkop; "_s + hinweis);
+    zeile("bearbeiteter Text",
+          gefunden + u"eintrag:sucherg:Alpha klick:akttext Ctrl+End '\u00A0! klick:textkop"_s,
+          u"kopiert=Alpha Liebe\u00A0!; Label3=Aktueller Text (13 Zeichen); "_s + hinweis);
+    zeile("leerer Text", u"Return klick:textkop"_s, u"kopiert=; "_s + hinweis);
+
+    const QString folge = u"weg=suchestart,sucherg,textkop,akttext,kateg,"_s;
+    zeile("Tabfolge", gefunden + u"Tab Tab Tab Tab Tab Tab Tab"_s, folge + u"bereich_0,suchen"_s);
+    zeile("Tabfolge mit Tafel", gefunden + u"menue:m_info_info Tab Tab Tab Tab Tab Tab Tab Tab"_s,
+          folge + u"Command1,bereich_0,suchen"_s);
+    zeile("Tab aus leerem Suchfeld", u"Return Tab"_s, u"weg=kateg; fett=cptkateg"_s);
+    zeile("Suchknopf ohne Ergebnis", u"Return 'zzz Return Tab Tab"_s,
+          u"weg=suchestart,bereich_0; fett=framebereich"_s);
+    zeile("Optionen sind ein Tabstopp", u"Return 'x klick:bereich_2 Tab Backtab Backtab"_s,
+          u"weg=sucherg,bereich_2,akttext"_s);
+
+    const QString frage = u"meldungen=Wirklich?(*&Ja,&Nein); "_s;
+    zeile("Versaut, Ja", gefunden + u"antwort:Yes eintrag:kateg:Versaut"_s,
+          frage + u"liste=Versaut ist relativ.; anzahlgef=Ein Eintrag gefunden!"_s);
+    zeile("Versaut, Nein", gefunden + u"antwort:No eintrag:kateg:Versaut"_s,
+          frage + treffer + u"; anzahlgef=3 gefundene Einträge!"_s);
+    zeile("Liebe ohne Frage", gefunden + u"eintrag:kateg:Liebe"_s, u"meldungen=; "_s + treffer);
+
+    // The archive gone: one box, one ending, no further search pass.
+    const QString fehler = u"meldungen=Fehler!(*OK); beendet=1"_s;
+    zeile("Fehler beim Suchen", u"ohneArchiv Return 'liebe Return"_s, fehler);
+    zeile("Fehler im Listenbereich", u"ohneArchiv Return klick:bereich_1"_s, fehler);
+    zeile("Fehler in der Kategorie", u"ohneArchiv Return eintrag:kateg:Kinder"_s, fehler);
+}
+
+void Form1Test::ablauf()
+{
+    QFETCH(QString, schritte);
+    QFETCH(QString, erwartet);
+    Testfenster form;
+    QGuiApplication::clipboard()->setText(u"vorher"_s);
+    ablaufen(form, schritte);
+    const auto ist = zustand(form);
+    for (const QString &soll : erwartet.split(u"; "_s)) {
+        const QString name = soll.section(u'=', 0, 0);
+        const QString wert =
+            ist.contains(name) ? ist[name] : form.teil(name)->property("text").toString();
+        QCOMPARE(name + u'=' + wert, soll);
+    }
+}
+
+void Form1Test::suchbegriff_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("brauchbar");
+    QTest::addColumn<QString>("nachTab"); // a blank box sends the focus to the categories
+    QTest::newRow("Stern") << u"*"_s << false << u"sucherg"_s;
+    QTest::newRow("Stern und Buchstabe") << u"*a"_s << true << u"suchestart"_s;
+    QTest::newRow("Stern und Fragezeichen") << u"*?"_s << true << u"suchestart"_s;
+    QTest::newRow("999 Sterne") << QString(999, u'*') << false << u"sucherg"_s;
+    QTest::newRow("1000 Sterne") << QString(1000, u'*') << true << u"suchestart"_s;
+    QTest::newRow("999 Fragezeichen") << QString(999, u'?') << false << u"sucherg"_s;
+    QTest::newRow("1000 Fragezeichen") << QString(1000, u'?') << true << u"suchestart"_s;
+    QTest::newRow("Leerzeichen und Stern") << u" *"_s << true << u"suchestart"_s;
+    QTest::newRow("nur Leerzeichen") << u"   "_s << false << u"kateg"_s;
+    QTest::newRow("Tabulator allein") << u"\t"_s << true << u"suchestart"_s;
+    QTest::newRow("leer") << QString() << false << u"kateg"_s;
+}
+
+void Form1Test::suchbegriff()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, brauchbar);
+    QFETCH(QString, nachTab);
+    Testfenster form;
+    // Pasted over a typed term: a tab cannot be typed into the box.
+    QGuiApplication::clipboard()->setText(text);
+    ablaufen(form, u"Return 'x Ctrl+A Delete Ctrl+V"_s);
+    QCOMPARE(form.teil<QLineEdit>(u"suchen"_s)->text(), text);
+    const auto ist = zustand(form);
+    QCOMPARE(ist[u"frei"_s], brauchbar ? u"suchen,suchestart,kateg"_s : u"suchen,kateg"_s);
+    QCOMPARE(ist[u"standard"_s], brauchbar ? u"suchestart"_s : QString());
+    const auto *anzahlgef = form.teil<QLabel>(u"anzahlgef"_s);
+    const QString vorher = anzahlgef->text();
+
+    // Enter searches only through the enabled default button.
+    ablaufen(form, u"Return Tab"_s);
+    QCOMPARE(anzahlgef->text() != vorher, brauchbar);
+    QCOMPARE(form.weg, QStringList{nachTab});
+}
+
+void Form1Test::zaehlerUnterkante()
+{
+    // The count message grows upwards from 4320 twips. The program's messages all take two
+    // lines at this width; one line is placed by the helper the window uses.
+    Testfenster form;
+    ablaufen(form, u"Return 'zzz Return"_s);
+    auto *anzahlgef = form.teil<QLabel>(u"anzahlgef"_s);
+    for (const int zeilen : {2, 1}) {
+        QCOMPARE(anzahlgef->y() + anzahlgef->height(), 288);
+        QCOMPARE(anzahlgef->height() / anzahlgef->fontMetrics().lineSpacing(), zeilen);
+        anzahlgef->setText(u"Kurz"_s);
+        anUnterkanteAusrichten(*anzahlgef, 288);
+    }
+}
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"
