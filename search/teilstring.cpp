@@ -1,6 +1,7 @@
 #include "teilstring.h"
 
 #include "cp1252.h"
+#include "zeichen_tausch.h"
 
 #include <QChar>
 
@@ -58,6 +59,27 @@ std::array<unsigned char, 2> formen(unsigned char klein_)
     return ergebnis;
 }
 
+// How common a lower-cased archive byte is in German text, judged by the
+// plain character it stands for: the second anchor should rarely fit by chance.
+std::array<int, 256> haeufigkeitTabelle()
+{
+    const QString haeufigste = QStringLiteral(" enisratdhulcgmobwfkzpv");
+    std::array<int, 256> tabelle{};
+    for (unsigned b = 0; b < 256; ++b) {
+        const QChar klar =
+            zeichen_tausch(QChar(cp1252::dekodiere(static_cast<unsigned char>(b)))).toLower();
+        const qsizetype rang = haeufigste.indexOf(klar);
+        tabelle[b] = rang < 0 ? 0 : static_cast<int>(haeufigste.size() - rang);
+    }
+    return tabelle;
+}
+
+int haeufigkeit(unsigned char klein_)
+{
+    static const std::array<int, 256> tabelle = haeufigkeitTabelle();
+    return tabelle[klein_];
+}
+
 } // namespace
 
 unsigned char kleinbuchstabe(unsigned char byte)
@@ -70,14 +92,19 @@ Teilstringsuche::Teilstringsuche(const QString &muster)
 {
     if (m_muster.empty())
         return;
-    m_erste = formen(static_cast<unsigned char>(m_muster.front()));
-    m_letzte = formen(static_cast<unsigned char>(m_muster.back()));
+    const auto byte = [&](std::size_t j) { return static_cast<unsigned char>(m_muster[j]); };
+    for (std::size_t j = 1; j < m_muster.size(); ++j) {
+        if (m_anker == 0 || haeufigkeit(byte(j)) <= haeufigkeit(byte(m_anker)))
+            m_anker = j;
+    }
+    m_erste = formen(byte(0));
+    m_zweite = formen(byte(m_anker));
 }
 
-bool Teilstringsuche::mitteGleich(const unsigned char *stelle) const
+bool Teilstringsuche::restGleich(const unsigned char *stelle) const
 {
     const auto &tabelle = klein();
-    for (std::size_t j = 1; j + 1 < m_muster.size(); ++j) {
+    for (std::size_t j = 1; j < m_muster.size(); ++j) {
         if (tabelle[stelle[j]] != static_cast<unsigned char>(m_muster[j]))
             return false;
     }
@@ -90,9 +117,9 @@ bool Teilstringsuche::enthaltenSchrittweise(const unsigned char *zeile, std::siz
     const std::size_t m = m_muster.size();
     for (std::size_t i = von; i + m <= n; ++i) {
         const unsigned char a = zeile[i];
-        const unsigned char z = zeile[i + m - 1];
-        if ((a == m_erste[0] || a == m_erste[1]) && (z == m_letzte[0] || z == m_letzte[1]) &&
-            mitteGleich(zeile + i))
+        const unsigned char z = zeile[i + m_anker];
+        if ((a == m_erste[0] || a == m_erste[1]) && (z == m_zweite[0] || z == m_zweite[1]) &&
+            restGleich(zeile + i))
             return true;
     }
     return false;
@@ -111,22 +138,22 @@ bool Teilstringsuche::enthalten(std::string_view zeile) const
     const std::size_t m = m_muster.size();
     std::size_t i = 0;
 #if defined(__SSE2__)
-    // Sixteen start positions at once: where do first and last byte both fit?
+    // Sixteen start positions at once: where do both anchors fit?
     const auto fuellen = [](unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); };
     const __m128i e0 = fuellen(m_erste[0]);
     const __m128i e1 = fuellen(m_erste[1]);
-    const __m128i l0 = fuellen(m_letzte[0]);
-    const __m128i l1 = fuellen(m_letzte[1]);
+    const __m128i l0 = fuellen(m_zweite[0]);
+    const __m128i l1 = fuellen(m_zweite[1]);
     for (; i + m - 1 + 16 <= n; i += 16) {
         const __m128i vorn = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
-        const __m128i hinten = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i + m - 1));
+        const __m128i hinten = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i + m_anker));
         const __m128i passtVorn = _mm_or_si128(_mm_cmpeq_epi8(vorn, e0), _mm_cmpeq_epi8(vorn, e1));
         const __m128i passtHinten =
             _mm_or_si128(_mm_cmpeq_epi8(hinten, l0), _mm_cmpeq_epi8(hinten, l1));
         auto kandidaten =
             static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(passtVorn, passtHinten)));
         while (kandidaten != 0) {
-            if (mitteGleich(s + i + static_cast<unsigned>(__builtin_ctz(kandidaten))))
+            if (restGleich(s + i + static_cast<unsigned>(__builtin_ctz(kandidaten))))
                 return true;
             kandidaten &= kandidaten - 1;
         }

@@ -11,8 +11,8 @@
 // character, so the comparison stays one of character codes.
 //
 // It is the hot loop of every pass, so it never copies a line: it looks for
-// places where the term's first and last characters stand in either case, and
-// compares the middle only there.
+// places where the term's first character and its rarest other one stand in
+// either case, and compares the rest only there.
 class Teilstringsuche {
 public:
     explicit Teilstringsuche(const QString &muster);
@@ -20,15 +20,17 @@ public:
     [[nodiscard]] bool enthalten(std::string_view zeile) const;
 
 private:
-    bool mitteGleich(const unsigned char *stelle) const;
+    bool restGleich(const unsigned char *stelle) const;
     bool enthaltenSchrittweise(const unsigned char *zeile, std::size_t von, std::size_t n) const;
 
     bool m_unmoeglich = false; // the term holds a character no line can hold
     std::string m_muster;      // lower-cased, as Windows-1252 bytes
-    // The raw bytes whose lower-case form is the term's first / last byte.
-    // Every letter of Windows-1252 has at most two forms.
+    // The raw bytes whose lower-case form is the term's first byte, and the
+    // byte at m_anker, the rarest letter after it. Every letter of
+    // Windows-1252 has at most two forms.
     std::array<unsigned char, 2> m_erste{};
-    std::array<unsigned char, 2> m_letzte{};
+    std::array<unsigned char, 2> m_zweite{};
+    std::size_t m_anker = 0;
 };
 
 // Lower-cases one Windows-1252 byte; every lower-case form of a Windows-1252
