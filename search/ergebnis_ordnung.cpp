@@ -22,14 +22,6 @@ const QCollator &kollator()
 
 } // namespace
 
-bool ergebnisVorher(const QString &a, const QString &b)
-{
-    const int vergleich = kollator().compare(a, b);
-    if (vergleich != 0)
-        return vergleich < 0;
-    return a < b;
-}
-
 void ergebnisseSortieren(QStringList &texte)
 {
     std::vector<QCollatorSortKey> schluessel;

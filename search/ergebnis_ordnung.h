@@ -5,8 +5,6 @@
 
 // The one order of every result and category list: German collation, case
 // ignored, the same on every machine whatever its locale settings. Texts
-// equal but for case keep a fixed order among themselves.
-bool ergebnisVorher(const QString &a, const QString &b);
-
-// Sorts a whole batch at once (collation keys are computed once per text).
+// equal but for case keep a fixed order among themselves. A whole batch is
+// sorted at once (collation keys are computed once per text).
 void ergebnisseSortieren(QStringList &texte);

@@ -10,6 +10,5 @@ void SpeicherAnzeige::ergebnisseHinzufuegen(const QStringList &texte)
 
 void SpeicherAnzeige::suchtextMarkieren(qsizetype start, qsizetype laenge)
 {
-    m_markierungStart = start;
-    m_markierungLaenge = laenge;
+    m_markierung = {start, laenge};
 }

@@ -2,6 +2,8 @@
 
 #include "such_anzeige.h"
 
+#include <utility>
+
 // A SuchAnzeige without a window: keeps the list, the count message and the
 // search box in memory. The command-line tool and the tests use it.
 class SpeicherAnzeige : public SuchAnzeige {
@@ -19,13 +21,12 @@ public:
     const QStringList &eintraege() const { return m_eintraege; }
     QString anzahlMeldung() const { return m_anzahl; }
     void setSuchtext(const QString &text) { m_suchtext = text; }
-    qsizetype markierungStart() const { return m_markierungStart; }
-    qsizetype markierungLaenge() const { return m_markierungLaenge; }
+    // Start and length of the selection in the search box.
+    std::pair<qsizetype, qsizetype> markierung() const { return m_markierung; }
 
 private:
     QStringList m_eintraege;
     QString m_anzahl;
     QString m_suchtext;
-    qsizetype m_markierungStart = -1;
-    qsizetype m_markierungLaenge = -1;
+    std::pair<qsizetype, qsizetype> m_markierung{-1, -1};
 };

@@ -82,11 +82,6 @@ int haeufigkeit(unsigned char klein_)
 
 } // namespace
 
-unsigned char kleinbuchstabe(unsigned char byte)
-{
-    return klein()[byte];
-}
-
 Teilstringsuche::Teilstringsuche(const QString &muster)
     : m_muster(kodiereKlein(muster, m_unmoeglich))
 {

@@ -32,7 +32,3 @@ private:
     std::array<unsigned char, 2> m_zweite{};
     std::size_t m_anker = 0;
 };
-
-// Lower-cases one Windows-1252 byte; every lower-case form of a Windows-1252
-// character is again one.
-unsigned char kleinbuchstabe(unsigned char byte);

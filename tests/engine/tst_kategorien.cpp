@@ -194,7 +194,6 @@ void TestKategorien::ordnung()
         QStringList liste = eingabe;
         ergebnisseSortieren(liste);
         QCOMPARE(liste, erwartet);
-        QVERIFY(ergebnisVorher(erwartet.first(), erwartet.last()));
     }
     QLocale::setDefault(vorher);
 }

@@ -167,7 +167,7 @@ void TestSuchlauf::hundertTrefferInDateireihenfolge()
     QCOMPARE(maschine.gefundene_zeilen.size(), 100);
     QVERIFY(maschine.gefundene_zeilen.contains(100) && !maschine.gefundene_zeilen.contains(101));
     QCOMPARE(maschine.suchbegriff, u"treffer"_s);
-    QCOMPARE(anzeige.markierungLaenge(), 10); // the box's own text, untrimmed
+    QCOMPARE(anzeige.markierung(), (std::pair<qsizetype, qsizetype>{0, 10})); // untrimmed
 }
 
 // Line numbers never wrap: a line past 65536 is not taken for an early one.
