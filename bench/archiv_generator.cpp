@@ -38,12 +38,12 @@ Liste gefiltert(std::span<const std::u16string_view> woerter, const ArchivPlan &
 class Texter {
 public:
     Texter(const ArchivPlan &plan, Zufall &zufall)
-        : m_klein(gefiltert(wortschatz::kleinwoerter(), plan)),
-          m_nomen(gefiltert(wortschatz::nomen(), plan)),
-          m_verben(gefiltert(wortschatz::verben(), plan)),
-          m_adjektive(gefiltert(wortschatz::adjektive(), plan)),
-          m_einwuerfe(gefiltert(wortschatz::einwuerfe(), plan)),
-          m_enden(gefiltert(wortschatz::satzenden(), plan)), m_zufall(zufall)
+        : m_klein(gefiltert(wortschatz::kleinwoerter, plan)),
+          m_nomen(gefiltert(wortschatz::nomen, plan)),
+          m_verben(gefiltert(wortschatz::verben, plan)),
+          m_adjektive(gefiltert(wortschatz::adjektive, plan)),
+          m_einwuerfe(gefiltert(wortschatz::einwuerfe, plan)),
+          m_enden(gefiltert(wortschatz::satzenden, plan)), m_zufall(zufall)
     {
     }
 

@@ -101,29 +101,11 @@ constexpr auto satzendenListe = std::to_array<std::u16string_view>({
 
 } // namespace
 
-std::span<const std::u16string_view> kleinwoerter()
-{
-    return kleinwoerterListe;
-}
-std::span<const std::u16string_view> nomen()
-{
-    return nomenListe;
-}
-std::span<const std::u16string_view> verben()
-{
-    return verbenListe;
-}
-std::span<const std::u16string_view> adjektive()
-{
-    return adjektiveListe;
-}
-std::span<const std::u16string_view> einwuerfe()
-{
-    return einwuerfeListe;
-}
-std::span<const std::u16string_view> satzenden()
-{
-    return satzendenListe;
-}
+const std::span<const std::u16string_view> kleinwoerter{kleinwoerterListe};
+const std::span<const std::u16string_view> nomen{nomenListe};
+const std::span<const std::u16string_view> verben{verbenListe};
+const std::span<const std::u16string_view> adjektive{adjektiveListe};
+const std::span<const std::u16string_view> einwuerfe{einwuerfeListe};
+const std::span<const std::u16string_view> satzenden{satzendenListe};
 
 } // namespace wortschatz

@@ -8,11 +8,11 @@
 // Windows-1252, so every line can be written to an archive.
 namespace wortschatz {
 
-std::span<const std::u16string_view> kleinwoerter(); // pronouns, particles, articles
-std::span<const std::u16string_view> nomen();
-std::span<const std::u16string_view> verben();
-std::span<const std::u16string_view> adjektive();
-std::span<const std::u16string_view> einwuerfe(); // greetings, smileys, short tags
-std::span<const std::u16string_view> satzenden();
+extern const std::span<const std::u16string_view> kleinwoerter; // pronouns, particles, articles
+extern const std::span<const std::u16string_view> nomen;
+extern const std::span<const std::u16string_view> verben;
+extern const std::span<const std::u16string_view> adjektive;
+extern const std::span<const std::u16string_view> einwuerfe; // greetings, smileys, short tags
+extern const std::span<const std::u16string_view> satzenden;
 
 } // namespace wortschatz
