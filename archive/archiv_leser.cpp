@@ -1,4 +1,4 @@
-#include "archiv_leser.h"
+#include "archive/archiv_leser.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "archivzeile.h"
+#include "archive/archivzeile.h"
 
-#include "cp1252.h"
-#include "zeichen_tausch.h"
+#include "archive/cp1252.h"
+#include "archive/zeichen_tausch.h"
 
 std::optional<UngueltigesZeichen> archivzeile(const QString &klartext, QByteArray &bytes)
 {

@@ -1,4 +1,4 @@
-#include "zeichen_tausch.h"
+#include "archive/zeichen_tausch.h"
 
 #include <array>
 #include <utility>

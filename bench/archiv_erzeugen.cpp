@@ -2,7 +2,7 @@
 // check of peak_memory.sh:
 //   sprho-bench-archiv [--zeilen N] [--bereich1 N] [--bereich2 N]
 //                      [--kommentare N] [--wort WORT=N]... [--nie WORT]... DATEI
-#include "archiv_generator.h"
+#include "bench/archiv_generator.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "archiv_generator.h"
+#include "bench/archiv_generator.h"
 
-#include "archivzeile.h"
-#include "wortschatz.h"
-#include "zufall.h"
+#include "archive/archivzeile.h"
+#include "bench/wortschatz.h"
+#include "bench/zufall.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "wortschatz.h"
+#include "bench/wortschatz.h"
 
 #include <array>
 

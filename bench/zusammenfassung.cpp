@@ -1,4 +1,4 @@
-#include "zusammenfassung.h"
+#include "bench/zusammenfassung.h"
 
 #include <algorithm>
 #include <iomanip>

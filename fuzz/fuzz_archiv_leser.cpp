@@ -1,5 +1,5 @@
 // The archive reader against a plain reference splitter, on arbitrary bytes.
-#include "archiv_leser.h"
+#include "archive/archiv_leser.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 // pack on arbitrary input: it either refuses, writing nothing, or unpack
 // gives the input back (with LF line ends and a final line end).
-#include "werkzeug.h"
+#include "tools/werkzeug.h"
 
 #include <QBuffer>
 

@@ -1,7 +1,7 @@
 // The wildcard matcher against a straightforward dynamic-programming matcher.
 // Input: pattern bytes, a 0xFF separator, line bytes (both Windows-1252).
-#include "cp1252.h"
-#include "platzhalter.h"
+#include "archive/cp1252.h"
+#include "search/platzhaltermuster.h"
 
 #include <QString>
 

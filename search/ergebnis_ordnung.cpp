@@ -1,4 +1,4 @@
-#include "ergebnis_ordnung.h"
+#include "search/ergebnis_ordnung.h"
 
 #include <QCollator>
 #include <QLocale>

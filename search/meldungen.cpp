@@ -1,4 +1,4 @@
-#include "meldungen.h"
+#include "search/meldungen.h"
 
 namespace meldungen {
 

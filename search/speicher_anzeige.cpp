@@ -1,6 +1,6 @@
-#include "speicher_anzeige.h"
+#include "search/speicher_anzeige.h"
 
-#include "ergebnis_ordnung.h"
+#include "search/ergebnis_ordnung.h"
 
 void SpeicherAnzeige::ergebnisseHinzufuegen(const QStringList &texte)
 {

@@ -1,12 +1,12 @@
-#include "suchmaschine.h"
+#include "search/suchmaschine.h"
 
-#include "archiv_leser.h"
-#include "archivzeile.h"
-#include "cp1252.h"
-#include "meldungen.h"
-#include "platzhalter.h"
-#include "teilstring.h"
-#include "zeichen_tausch.h"
+#include "archive/archiv_leser.h"
+#include "archive/archivzeile.h"
+#include "archive/cp1252.h"
+#include "search/meldungen.h"
+#include "search/platzhaltermuster.h"
+#include "search/teilstringsuche.h"
+#include "archive/zeichen_tausch.h"
 
 #include <string>
 

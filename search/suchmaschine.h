@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kategorien.h"
-#include "such_anzeige.h"
+#include "search/kategorie_tabelle.h"
+#include "search/such_anzeige.h"
 
 #include <QSet>
 #include <QString>

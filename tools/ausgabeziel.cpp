@@ -1,4 +1,4 @@
-#include "ausgabeziel.h"
+#include "tools/ausgabeziel.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
-#include "werkzeug.h"
+#include "tools/werkzeug.h"
 
-#include "archiv_leser.h"
-#include "archivzeile.h"
-#include "cp1252.h"
-#include "meldungen.h"
+#include "archive/archiv_leser.h"
+#include "archive/archivzeile.h"
+#include "archive/cp1252.h"
+#include "search/meldungen.h"
 
 #include <array>
 #include <functional>

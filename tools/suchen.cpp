@@ -1,8 +1,8 @@
-#include "werkzeug.h"
+#include "tools/werkzeug.h"
 
-#include "meldungen.h"
-#include "speicher_anzeige.h"
-#include "suchmaschine.h"
+#include "search/meldungen.h"
+#include "search/speicher_anzeige.h"
+#include "search/suchmaschine.h"
 
 #include <optional>
 

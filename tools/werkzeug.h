@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kanaele.h"
+#include "tools/kanaele.h"
 
 #include <QStringList>
 

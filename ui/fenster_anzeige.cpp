@@ -1,6 +1,6 @@
-#include "fenster_anzeige.h"
+#include "ui/fenster_anzeige.h"
 
-#include "sortierte_liste.h"
+#include "ui/sortierte_liste.h"
 
 #include <QLabel>
 #include <QLineEdit>

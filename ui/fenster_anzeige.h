@@ -1,6 +1,6 @@
 #pragma once
 
-#include "such_anzeige.h"
+#include "search/such_anzeige.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "fokus_waechter.h"
+#include "ui/fokus_waechter.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,14 +1,14 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "fenster_anzeige.h"
-#include "fenstertexte.h"
-#include "fokus_waechter.h"
-#include "schrift.h"
-#include "sortierte_liste.h"
-#include "suchbegriff.h"
-#include "twips.h"
+#include "ui/fenster_anzeige.h"
+#include "ui/fenstertexte.h"
+#include "ui/fokus_waechter.h"
+#include "ui/schrift.h"
+#include "ui/sortierte_liste.h"
+#include "ui/suchbegriff.h"
+#include "ui/twips.h"
 #include "ui_form1.h"
-#include "unterkante.h"
+#include "ui/unterkante.h"
 
 #include <QButtonGroup>
 #include <QClipboard>

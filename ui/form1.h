@@ -1,8 +1,8 @@
 #pragma once
 
-#include "meldung.h"
-#include "meldungen.h"
-#include "suchmaschine.h"
+#include "ui/meldung.h"
+#include "search/meldungen.h"
+#include "search/suchmaschine.h"
 
 #include <QDialog>
 

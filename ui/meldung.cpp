@@ -1,4 +1,4 @@
-#include "meldung.h"
+#include "ui/meldung.h"
 
 std::unique_ptr<QMessageBox> meldungsfenster(QWidget *eltern, const Meldung &meldung)
 {

@@ -1,4 +1,4 @@
-#include "schrift.h"
+#include "ui/schrift.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "sortierte_liste.h"
+#include "ui/sortierte_liste.h"
 
-#include "ergebnis_ordnung.h"
+#include "search/ergebnis_ordnung.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>

@@ -1,6 +1,6 @@
-#include "suchbegriff.h"
+#include "ui/suchbegriff.h"
 
-#include "suchmaschine.h"
+#include "search/suchmaschine.h"
 
 namespace {
 

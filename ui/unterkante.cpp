@@ -1,4 +1,4 @@
-#include "unterkante.h"
+#include "ui/unterkante.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
-#include "speicher_anzeige.h"
-#include "suchmaschine.h"
-#include "werkzeug.h"
+#include "search/speicher_anzeige.h"
+#include "search/suchmaschine.h"
+#include "tools/werkzeug.h"
 
 #include <QBuffer>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archivzeile.h"
+#include "archive/archivzeile.h"
 
 #include <QFile>
 #include <QStringList>

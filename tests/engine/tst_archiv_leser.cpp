@@ -1,5 +1,5 @@
-#include "archiv_leser.h"
-#include "testarchiv.h"
+#include "archive/archiv_leser.h"
+#include "tests/engine/testarchiv.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "cp1252.h"
-#include "zeichen_tausch.h"
+#include "archive/cp1252.h"
+#include "archive/zeichen_tausch.h"
 
 #include <QTest>
 

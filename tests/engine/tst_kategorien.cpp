@@ -1,8 +1,8 @@
-#include "ergebnis_ordnung.h"
-#include "meldungen.h"
-#include "speicher_anzeige.h"
-#include "suchmaschine.h"
-#include "testarchiv.h"
+#include "search/ergebnis_ordnung.h"
+#include "search/meldungen.h"
+#include "search/speicher_anzeige.h"
+#include "search/suchmaschine.h"
+#include "tests/engine/testarchiv.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "platzhalter.h"
-#include "teilstring.h"
+#include "search/platzhaltermuster.h"
+#include "search/teilstringsuche.h"
 
 #include <QTest>
 

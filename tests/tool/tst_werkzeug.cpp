@@ -1,4 +1,4 @@
-#include "werkzeug.h"
+#include "tools/werkzeug.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "teilstring.h"
+#include "search/teilstringsuche.h"
 
-#include "cp1252.h"
-#include "zeichen_tausch.h"
+#include "archive/cp1252.h"
+#include "archive/zeichen_tausch.h"
 
 #include <QChar>
 

@@ -1,4 +1,4 @@
-#include "kategorien.h"
+#include "search/kategorie_tabelle.h"
 
 namespace {
 // Fills a keyword slot that a category does not need; it is searched like any

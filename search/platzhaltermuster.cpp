@@ -1,6 +1,6 @@
-#include "platzhalter.h"
+#include "search/platzhaltermuster.h"
 
-#include "cp1252.h"
+#include "archive/cp1252.h"
 
 Platzhaltermuster::Platzhaltermuster(const QString &muster)
 {
