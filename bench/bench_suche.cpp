@@ -1,11 +1,11 @@
 // The search engine's timings on a made-up archive of 32,767 lines (about
 // 4 MB), generated afresh into a temporary folder on every run. The table at
 // the end sets each time against the one it has to be measured by.
-#include "bench/archiv_generator.h"
 #include "archive/archiv_leser.h"
+#include "bench/archiv_generator.h"
+#include "bench/zusammenfassung.h"
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
-#include "bench/zusammenfassung.h"
 
 #include <benchmark/benchmark.h>
 

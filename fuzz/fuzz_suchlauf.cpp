@@ -1,9 +1,9 @@
 // A whole search pass over an arbitrary archive and term, in every area.
 // Input: term bytes (UTF-8), a NUL byte, archive bytes.
 #include "archive/archivzeile.h"
+#include "archive/zeichen_tausch.h"
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
-#include "archive/zeichen_tausch.h"
 
 #include <QFile>
 #include <QTemporaryDir>

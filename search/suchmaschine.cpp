@@ -3,10 +3,10 @@
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
 #include "archive/cp1252.h"
+#include "archive/zeichen_tausch.h"
 #include "search/meldungen.h"
 #include "search/platzhaltermuster.h"
 #include "search/teilstringsuche.h"
-#include "archive/zeichen_tausch.h"
 
 #include <string>
 

@@ -7,8 +7,8 @@
 #include "ui/sortierte_liste.h"
 #include "ui/suchbegriff.h"
 #include "ui/twips.h"
-#include "ui_form1.h"
 #include "ui/unterkante.h"
+#include "ui_form1.h"
 
 #include <QButtonGroup>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/meldung.h"
 #include "search/meldungen.h"
 #include "search/suchmaschine.h"
+#include "ui/meldung.h"
 
 #include <QDialog>
 
