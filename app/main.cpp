@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include "version.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -10,7 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication programm(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spruchhort"));
-    QApplication::setApplicationVersion(QStringLiteral("2.3.2"));
+    QApplication::setApplicationVersion(QString::fromLatin1(sprho::version));
     QIcon symbol;
     symbol.addFile(QStringLiteral(":/sprho/sprho-16.xpm"));
     symbol.addFile(QStringLiteral(":/sprho/sprho-32.xpm"));

@@ -42,6 +42,8 @@ bool ArchivLeser::nachladen()
     const qint64 gelesen = m_geraet->read(m_puffer.data(), static_cast<qint64>(m_puffer.size()));
     if (gelesen < 0) {
         m_fehler = m_geraet->errorString();
+        if (m_fehler.isEmpty())
+            m_fehler = QStringLiteral("Lesefehler");
         m_dateiende = true;
         return false;
     }
@@ -54,20 +56,17 @@ bool ArchivLeser::nachladen()
     return true;
 }
 
-bool ArchivLeser::amEnde()
-{
-    return m_pos == m_ende && !nachladen();
-}
-
 bool ArchivLeser::naechsteZeile(std::string_view &zeile)
 {
+    if (m_pos == m_ende && !nachladen())
+        return false;
     m_lange.clear();
     bool gestueckelt = false;
     for (;;) {
         if (m_pos == m_ende && !nachladen()) {
-            // End of file (or an error) ends the last line.
+            // The end of the file ends the last line; a read error loses it.
             zeile = m_lange;
-            return m_fehler.isEmpty();
+            return !fehlgeschlagen();
         }
         const char *anfang = m_puffer.data() + m_pos;
         const std::size_t rest = m_ende - m_pos;
@@ -94,7 +93,7 @@ bool ArchivLeser::naechsteZeile(std::string_view &zeile)
                 zeile = m_lange;
             }
             if (!nachladen())
-                return m_fehler.isEmpty();
+                return !fehlgeschlagen();
         }
         if (m_puffer[m_pos] == '\n')
             ++m_pos;

@@ -21,13 +21,13 @@ public:
 
     // False when the file is missing, unreadable or not a regular file.
     [[nodiscard]] bool oeffnen();
-    // True when no further line can be read (also after a read error).
-    [[nodiscard]] bool amEnde();
-    // The next raw line; the view stays valid until the next call.
-    // False on a read error, see fehler().
+    // The next raw line; the view stays valid until the next call. False at
+    // the end of the archive and after a read error: a failed read is never
+    // taken for the end, fehlgeschlagen() tells the two apart.
     [[nodiscard]] bool naechsteZeile(std::string_view &zeile);
     void schliessen();
 
+    bool fehlgeschlagen() const { return !m_fehler.isEmpty(); }
     QString fehler() const { return m_fehler; }
 
 private:

@@ -28,3 +28,26 @@ QString klartext(std::string_view rohzeile)
 {
     return zeichen_tausch(cp1252::dekodiere(rohzeile));
 }
+
+std::optional<Eintrag> eintrag(std::string_view rohzeile)
+{
+    const char erstes = rohzeile.empty() ? '\0' : rohzeile.front();
+    if (erstes == '#')
+        return std::nullopt;
+    if (erstes == '[')
+        return Eintrag{1, rohzeile.substr(1)};
+    if (erstes == ']')
+        return Eintrag{2, rohzeile.substr(1)};
+    return Eintrag{0, rohzeile};
+}
+
+Zeilenmaengel zeilenmaengel(std::string_view rohzeile)
+{
+    Zeilenmaengel maengel;
+    maengel.einzelnesLf = rohzeile.find('\n') != std::string_view::npos;
+    for (std::size_t i = 0; i < rohzeile.size(); ++i) {
+        if (cp1252::istUndefiniert(static_cast<unsigned char>(rohzeile[i])))
+            maengel.undefiniert.push_back(i);
+    }
+    return maengel;
+}

@@ -76,7 +76,7 @@ void lesen(benchmark::State &state, const QString &pfad)
         }
         zeilen = 0;
         std::string_view zeile;
-        while (!leser.amEnde() && leser.naechsteZeile(zeile)) {
+        while (leser.naechsteZeile(zeile)) {
             ++zeilen;
             benchmark::DoNotOptimize(zeile.data());
         }
@@ -94,15 +94,15 @@ void suchlauf(benchmark::State &state, const QString &pfad, const QString &begri
               qsizetype erwartet)
 {
     Suchmaschine maschine(pfad);
-    maschine.bereich_nr = bereich;
+    maschine.bereichWaehlen(bereich);
     qsizetype eintraege = 0;
     while (state.KeepRunning()) {
-        SpeicherAnzeige anzeige(begriff);
-        if (maschine.suchlauf(anzeige) != Suchmaschine::Ausgang::Erledigt) {
+        SpeicherAnzeige anzeige;
+        if (maschine.suchlauf(begriff, anzeige) != Suchmaschine::Ausgang::Erledigt) {
             state.SkipWithError("Suchlauf fehlgeschlagen");
             return;
         }
-        eintraege = anzeige.ergebnisAnzahl();
+        eintraege = anzeige.eintraege().size();
     }
     if (erwartet >= 0 && eintraege != erwartet) {
         state.SkipWithError("unerwartete Zahl von Einträgen");
@@ -114,7 +114,7 @@ void suchlauf(benchmark::State &state, const QString &pfad, const QString &begri
 void kategorie(benchmark::State &state, const QString &pfad, const QString &name)
 {
     Suchmaschine maschine(pfad);
-    maschine.kategorien.kateg_laden();
+    maschine.kateg_laden();
     qsizetype eintraege = 0;
     while (state.KeepRunning()) {
         SpeicherAnzeige anzeige;
@@ -123,7 +123,7 @@ void kategorie(benchmark::State &state, const QString &pfad, const QString &name
             state.SkipWithError("Kategoriesuche fehlgeschlagen");
             return;
         }
-        eintraege = anzeige.ergebnisAnzahl();
+        eintraege = anzeige.eintraege().size();
     }
     // Below 100 entries the chain has run all six passes to the end.
     if (eintraege == 0 || eintraege >= Suchmaschine::trefferGrenze) {
@@ -140,8 +140,8 @@ void einzelLaeufe(benchmark::State &state, const QString &pfad)
     Suchmaschine maschine(pfad);
     while (state.KeepRunning()) {
         for (const QString &begriff : kinderBegriffe()) {
-            SpeicherAnzeige anzeige(begriff);
-            if (maschine.suchlauf(anzeige) != Suchmaschine::Ausgang::Erledigt) {
+            SpeicherAnzeige anzeige;
+            if (maschine.suchlauf(begriff, anzeige) != Suchmaschine::Ausgang::Erledigt) {
                 state.SkipWithError("Suchlauf fehlgeschlagen");
                 return;
             }

@@ -41,13 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
     if (!leser.oeffnen())
         std::abort();
     std::vector<std::string> gelesen;
-    while (!leser.amEnde()) {
-        std::string_view zeile;
-        if (!leser.naechsteZeile(zeile))
-            std::abort();
+    std::string_view zeile;
+    while (leser.naechsteZeile(zeile))
         gelesen.emplace_back(zeile);
-    }
-    if (gelesen != referenz(text))
+    if (leser.fehlgeschlagen() || gelesen != referenz(text))
         std::abort();
     return 0;
 }

@@ -62,11 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
 
     for (int bereich = 0; bereich <= 2; ++bereich) {
         Suchmaschine maschine(pfad);
-        maschine.bereich_nr = static_cast<qint16>(bereich);
-        SpeicherAnzeige anzeige(begriff);
-        pruefen(maschine.suchlauf(anzeige) == Suchmaschine::Ausgang::Erledigt);
+        maschine.bereichWaehlen(static_cast<qint16>(bereich));
+        SpeicherAnzeige anzeige;
+        pruefen(maschine.suchlauf(begriff, anzeige) == Suchmaschine::Ausgang::Erledigt);
         if (bereich == 0)
-            pruefen(anzeige.ergebnisAnzahl() <= Suchmaschine::trefferGrenze);
+            pruefen(anzeige.eintraege().size() <= Suchmaschine::trefferGrenze);
         QStringList moeglich = moeglicheTexte(archiv, bereich);
         for (const QString &text : anzeige.eintraege()) {
             const qsizetype stelle = moeglich.indexOf(text);

@@ -47,6 +47,14 @@ KategorieTabelle::suchbegriffe(int zeile) const
     return {kat_name[i], kat_wort1[i], kat_wort2[i], kat_wort3[i], kat_wort4[i], kat_wort5[i]};
 }
 
+QStringList KategorieTabelle::namen() const
+{
+    QStringList namen;
+    for (int i = 1; i <= kat_anzahl; ++i)
+        namen.append(kat_name[static_cast<std::size_t>(i)]);
+    return namen;
+}
+
 int KategorieTabelle::zeileZu(const QString &name) const
 {
     for (int i = 1; i <= kat_anzahl; ++i) {

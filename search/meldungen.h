@@ -2,17 +2,14 @@
 
 #include <QString>
 
-// The program's fixed texts that the search itself produces or needs.
+// The fixed texts the search itself writes or needs; the window's own boxes
+// are in ui/fenstertexte.h.
 namespace meldungen {
 
 inline const QString archivName = QStringLiteral("sprho.dat");
 
-inline const QString fehlerTitel = QStringLiteral("Fehler!");
-inline const QString fehlerText = QStringLiteral(
-    "Es ist ein Fehler aufgetreten! Vermutlich konnte die Datei sprho.dat nicht gefunden werden!");
-
 inline const QString versautName = QStringLiteral("Versaut");
-inline const QString versautTitel = QStringLiteral("Wirklich?");
+// Asked before the guarded category is searched, in the window and the tool.
 inline const QString versautFrage = QStringLiteral(
     "Mit Ihren Klick auf JA bestätigen Sie, dass Sie die richtig versauten SMS lesen wollen - "
     "auf eigene Verantwortung! Sprüche unterhalb der Gürterllinie nehmen Sie dabei in Kauf! "

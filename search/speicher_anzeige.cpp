@@ -7,8 +7,3 @@ void SpeicherAnzeige::ergebnisseHinzufuegen(const QStringList &texte)
     m_eintraege.append(texte);
     ergebnisseSortieren(m_eintraege);
 }
-
-void SpeicherAnzeige::suchtextMarkieren(qsizetype start, qsizetype laenge)
-{
-    m_markierung = {start, laenge};
-}

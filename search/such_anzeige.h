@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What a search pass needs of the window's controls, and nothing more:
-// the result list, the count message and the search box.
+// Where a search pass puts what it finds: the result list and the count
+// message. The engine only hands things over; it never reads back.
 class SuchAnzeige {
 public:
     virtual ~SuchAnzeige() = default;
@@ -13,12 +13,7 @@ public:
     // sorted order; the pass hands over one batch at its end.
     virtual void ergebnisseLeeren() = 0;
     virtual void ergebnisseHinzufuegen(const QStringList &texte) = 0;
-    virtual qsizetype ergebnisAnzahl() const = 0;
 
     // The count message (anzahlgef).
     virtual void anzahlSetzen(const QString &meldung) = 0;
-
-    // The search box (suchen).
-    virtual QString suchtext() const = 0;
-    virtual void suchtextMarkieren(qsizetype start, qsizetype laenge) = 0;
 };

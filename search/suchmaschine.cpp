@@ -2,12 +2,12 @@
 
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
-#include "archive/cp1252.h"
 #include "archive/zeichen_tausch.h"
 #include "search/meldungen.h"
 #include "search/platzhaltermuster.h"
 #include "search/teilstringsuche.h"
 
+#include <optional>
 #include <string>
 
 QString leerzeichenEntfernen(const QString &text)
@@ -21,7 +21,10 @@ QString leerzeichenEntfernen(const QString &text)
     return text.sliced(anfang, ende - anfang);
 }
 
-Suchmaschine::Suchmaschine(QString archivPfad) : m_archivPfad(std::move(archivPfad)) {}
+Suchmaschine::Suchmaschine(QString archivPfad, Geraeteoeffner oeffner)
+    : m_archivPfad(std::move(archivPfad)), m_oeffner(std::move(oeffner))
+{
+}
 
 Suchmaschine::Ausgang Suchmaschine::scheitern(const QString &grund)
 {
@@ -29,20 +32,31 @@ Suchmaschine::Ausgang Suchmaschine::scheitern(const QString &grund)
     return Ausgang::Fehler;
 }
 
-Suchmaschine::Ausgang Suchmaschine::suchlauf(SuchAnzeige &anzeige)
+Suchmaschine::Ausgang Suchmaschine::suchlauf(const QString &begriff, SuchAnzeige &anzeige)
+{
+    suchbegriff = begriff;
+    return pass(anzeige);
+}
+
+Suchmaschine::Ausgang Suchmaschine::pass(SuchAnzeige &anzeige)
 {
     if (anhaengen == 0) {
         anzeige.ergebnisseLeeren();
         gefundene_zeilen.clear();
+        m_eintraege = 0;
     }
     m_fehler.clear();
 
-    ArchivLeser leser(m_archivPfad);
+    const std::unique_ptr<QIODevice> geraet = m_oeffner ? m_oeffner() : nullptr;
+    std::optional<ArchivLeser> datei;
+    if (geraet)
+        datei.emplace(*geraet);
+    else
+        datei.emplace(m_archivPfad);
+    ArchivLeser &leser = *datei;
     if (!leser.oeffnen())
         return scheitern(leser.fehler());
 
-    if (anhaengen == 0)
-        suchbegriff = anzeige.suchtext();
     suchbegriff = leerzeichenEntfernen(suchbegriff);
 
     // The term is scrambled once; every test compares scrambled forms, so no
@@ -54,24 +68,16 @@ Suchmaschine::Ausgang Suchmaschine::suchlauf(SuchAnzeige &anzeige)
     QStringList neu;
     qint64 zeilennummer = 0;
     int treffer = 0;
-    while (!leser.amEnde()) {
+    std::string_view zeile;
+    while (leser.naechsteZeile(zeile)) {
         ++zeilennummer;
-        std::string_view zeile;
-        if (!leser.naechsteZeile(zeile))
-            return scheitern(leser.fehler());
-
-        const QChar erstes = zeile.empty() ? QChar()
-                                           : zeichen_tausch(QChar(cp1252::dekodiere(
-                                                 static_cast<unsigned char>(zeile.front()))));
-        if (erstes == u'#')
+        const auto gelesen = eintrag(zeile);
+        if (!gelesen || gelesen->bereich != bereich_nr)
             continue;
-        if ((erstes == u'[' && bereich_nr == 1) || (erstes == u']' && bereich_nr == 2)) {
-            neu.append(klartext(zeile.substr(1)));
+        if (bereich_nr != 0) {
+            neu.append(klartext(gelesen->text));
             continue;
         }
-        if (bereich_nr != 0 || erstes == u'[' || erstes == u']')
-            continue;
-
         const bool passt = teilstring.enthalten(zeile) || platzhalter.passt(zeile);
         if (!passt || gefundene_zeilen.contains(zeilennummer))
             continue;
@@ -80,11 +86,14 @@ Suchmaschine::Ausgang Suchmaschine::suchlauf(SuchAnzeige &anzeige)
         if (++treffer == trefferGrenze)
             break;
     }
+    // Nothing of a pass whose read failed reaches the list.
+    if (leser.fehlgeschlagen())
+        return scheitern(leser.fehler());
     leser.schliessen();
 
     anzeige.ergebnisseHinzufuegen(neu);
-    anzeige.anzahlSetzen(meldungen::anzahl(anzeige.ergebnisAnzahl()));
-    anzeige.suchtextMarkieren(0, anzeige.suchtext().size());
+    m_eintraege += neu.size();
+    anzeige.anzahlSetzen(meldungen::anzahl(m_eintraege));
     return Ausgang::Erledigt;
 }
 
@@ -97,15 +106,16 @@ Suchmaschine::Ausgang Suchmaschine::kategoriesuche(const QString &gewaehlt, Such
     anhaengen = 1;
     anzeige.ergebnisseLeeren();
     gefundene_zeilen.clear();
+    m_eintraege = 0;
 
     Ausgang ausgang = Ausgang::Erledigt;
-    if (const int zeile = kategorien.zeileZu(gewaehlt); zeile > 0) {
+    if (const int zeile = m_kategorien.zeileZu(gewaehlt); zeile > 0) {
         // The list is tested between passes only, so one pass may take it
         // from 99 to 199 entries.
-        for (const QString &begriff : kategorien.suchbegriffe(zeile)) {
+        for (const QString &begriff : m_kategorien.suchbegriffe(zeile)) {
             suchbegriff = begriff;
-            ausgang = suchlauf(anzeige);
-            if (ausgang != Ausgang::Erledigt || anzeige.ergebnisAnzahl() >= trefferGrenze)
+            ausgang = pass(anzeige);
+            if (ausgang != Ausgang::Erledigt || m_eintraege >= trefferGrenze)
                 break;
         }
     }

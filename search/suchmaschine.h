@@ -3,35 +3,49 @@
 #include "search/kategorie_tabelle.h"
 #include "search/such_anzeige.h"
 
+#include <QIODevice>
 #include <QSet>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // The search over the archive, shared by the window and the command-line tool.
-// It holds the search state and drives a SuchAnzeige; it knows no widgets.
+// Terms go in as arguments; results and the count message go out to a
+// SuchAnzeige. It knows no widgets.
 class Suchmaschine {
 public:
     enum class Ausgang { Erledigt, Abgelehnt, Fehler };
 
     static constexpr int trefferGrenze = 100; // main-area hits per pass
 
-    explicit Suchmaschine(QString archivPfad);
+    // Opens the archive for one pass. Empty: the file archivPfad. Tests hand
+    // in devices that fail.
+    using Geraeteoeffner = std::function<std::unique_ptr<QIODevice>()>;
 
-    // The search state, as the window has always called it.
-    QString suchbegriff;           // term of the current pass, trimmed
-    QSet<qint64> gefundene_zeilen; // line numbers listed since the list was cleared
-    qint16 anhaengen = 0;          // 1 while a category search adds to the list
-    qint16 bereich_nr = 0;         // 0 main area, 1 "[" entries, 2 "]" entries
-    KategorieTabelle kategorien;
+    explicit Suchmaschine(QString archivPfad, Geraeteoeffner oeffner = {});
 
-    // One search pass. Erledigt or Fehler; on Fehler see fehler().
-    [[nodiscard]] Ausgang suchlauf(SuchAnzeige &anzeige);
+    // Builds the category table; once, at start-up.
+    void kateg_laden() { m_kategorien.kateg_laden(); }
+    const KategorieTabelle &kategorien() const { return m_kategorien; }
+
+    // The area the following passes list: 0 searches the main area, 1 and 2
+    // list every entry of their list-only area.
+    void bereichWaehlen(qint16 bereich) { bereich_nr = bereich; }
+    qint16 bereich() const { return bereich_nr; }
+
+    // One search pass for begriff into an emptied list.
+    [[nodiscard]] Ausgang suchlauf(const QString &begriff, SuchAnzeige &anzeige);
 
     // The category search for the chosen entry: up to six passes into one list.
     // bestaetigen is asked before the guarded category; a No gives Abgelehnt.
     [[nodiscard]] Ausgang kategoriesuche(const QString &gewaehlt, SuchAnzeige &anzeige,
                                          const std::function<bool()> &bestaetigen);
+
+    // The state a search leaves behind, for reading.
+    const QString &begriff() const { return suchbegriff; }
+    const QSet<qint64> &gelisteteZeilen() const { return gefundene_zeilen; }
+    bool haengtAn() const { return anhaengen != 0; }
 
     // Why the last pass failed, for people who keep archives; the window shows
     // its own fixed message instead.
@@ -39,9 +53,20 @@ public:
     QString archivPfad() const { return m_archivPfad; }
 
 private:
+    // One pass over the archive with suchbegriff, adding to the list while
+    // anhaengen is 1.
+    Ausgang pass(SuchAnzeige &anzeige);
     Ausgang scheitern(const QString &grund);
 
+    QString suchbegriff;           // term of the current pass, trimmed
+    QSet<qint64> gefundene_zeilen; // line numbers listed since the list was emptied
+    qint16 anhaengen = 0;          // 1 while a category search adds to the list
+    qint16 bereich_nr = 0;         // 0 main area, 1 "[" entries, 2 "]" entries
+    qsizetype m_eintraege = 0;     // entries in the list since it was emptied
+
+    KategorieTabelle m_kategorien;
     QString m_archivPfad;
+    Geraeteoeffner m_oeffner;
     QString m_fehler;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/suchmaschine.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -10,6 +12,9 @@ struct Kanaele {
     QIODevice &aus;
     QIODevice &fehler;
     bool eingabeIstTerminal = false;
+    // How search and category open the archive; empty: by its file name.
+    // Tests hand in devices that fail.
+    Suchmaschine::Geraeteoeffner archivOeffnen = {};
 
     void schreiben(const QString &text) { aus.write(text.toUtf8()); }
     void melden(const QString &text) { fehler.write(text.toUtf8() + '\n'); }

@@ -1,5 +1,7 @@
 #include "tools/werkzeug.h"
 
+#include "version.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -10,7 +12,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("sprho-archiv"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.3.2"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(sprho::version));
 
     QFile ein;
     QFile aus;

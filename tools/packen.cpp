@@ -1,9 +1,10 @@
-#include "tools/ausgabeziel.h"
-#include "tools/werkzeug.h"
 
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
-#include "archive/cp1252.h"
+#include "tools/ausgabeziel.h"
+#include "tools/befehle.h"
+#include "tools/befehlszeile.h"
+#include "tools/eingabequelle.h"
 
 #include <QStringDecoder>
 
@@ -15,14 +16,18 @@ namespace {
 // stop, or nothing when every line went through.
 using Umwandlung = std::optional<QString> (*)(QIODevice &ein, Ausgabeziel &ziel, Kanaele &k);
 
-int umwandeln(const QStringList &argumente, Kanaele &k, const QString &bedienung,
-              Umwandlung umwandlung)
+int umwandeln(const QString &befehl, const QStringList &argumente, Kanaele &k,
+              const QString &bedienung, Umwandlung umwandlung)
 {
-    if (argumente.size() != 2)
+    Befehlszeile zeile(befehl);
+    if (const auto ende = zeile.lesen(argumente, k))
+        return *ende;
+    const QStringList pfade = zeile.argumente();
+    if (pfade.size() != 2)
         return falscheBedienung(k, bedienung);
-    Eingabequelle quelle(argumente[0], k.ein);
+    Eingabequelle quelle(pfade[0], k.ein);
     QIODevice *ein = quelle.oeffnen();
-    Ausgabeziel ziel(argumente[1], k.aus);
+    Ausgabeziel ziel(pfade[1], k.aus);
     std::optional<QString> fehler;
     if (!ein) {
         fehler = quelle.fehler();
@@ -88,30 +93,28 @@ std::optional<QString> archivZuText(QIODevice &ein, Ausgabeziel &ziel, Kanaele &
     if (!leser.oeffnen())
         return leser.fehler();
     qint64 nummer = 0;
-    while (!leser.amEnde()) {
+    std::string_view zeile;
+    while (leser.naechsteZeile(zeile)) {
         ++nummer;
-        std::string_view zeile;
-        if (!leser.naechsteZeile(zeile))
-            return leser.fehler();
-        if (zeile.find('\n') != std::string_view::npos) {
+        const Zeilenmaengel maengel = zeilenmaengel(zeile);
+        if (maengel.einzelnesLf) {
             k.melden(QStringLiteral("Warnung: Zeile %1 enthält einen Zeilenvorschub ohne "
                                     "Wagenrücklauf; ausgepackt wird daraus ein Zeilenumbruch")
                          .arg(nummer));
         }
-        for (std::size_t i = 0; i < zeile.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(zeile[i]);
-            if (cp1252::istUndefiniert(byte)) {
-                k.melden(QStringLiteral("Warnung: Zeile %1, Spalte %2: Byte 0x%3 ist in "
-                                        "Windows-1252 undefiniert und lässt sich nicht "
-                                        "zurückpacken")
-                             .arg(nummer)
-                             .arg(i + 1)
-                             .arg(byte, 2, 16, QLatin1Char('0')));
-            }
+        for (const std::size_t i : maengel.undefiniert) {
+            k.melden(QStringLiteral("Warnung: Zeile %1, Spalte %2: Byte 0x%3 ist in "
+                                    "Windows-1252 undefiniert und lässt sich nicht "
+                                    "zurückpacken")
+                         .arg(nummer)
+                         .arg(i + 1)
+                         .arg(static_cast<unsigned char>(zeile[i]), 2, 16, QLatin1Char('0')));
         }
         if (!ziel.schreiben(klartext(zeile).toUtf8() + '\n'))
             return ziel.fehler();
     }
+    if (leser.fehlgeschlagen())
+        return leser.fehler();
     return std::nullopt;
 }
 
@@ -120,13 +123,13 @@ std::optional<QString> archivZuText(QIODevice &ein, Ausgabeziel &ziel, Kanaele &
 // Readable UTF-8 text, one archive line per line, into a scrambled archive.
 int packen(const QStringList &argumente, Kanaele &k)
 {
-    return umwandeln(argumente, k, QStringLiteral("pack erwartet EINGABE und AUSGABE"),
-                     textZuArchiv);
+    return umwandeln(QStringLiteral("pack"), argumente, k,
+                     QStringLiteral("pack erwartet EINGABE und AUSGABE"), textZuArchiv);
 }
 
 // The inverse of pack. Lines that would not come back unchanged are reported.
 int entpacken(const QStringList &argumente, Kanaele &k)
 {
-    return umwandeln(argumente, k, QStringLiteral("unpack erwartet ARCHIV und AUSGABE"),
-                     archivZuText);
+    return umwandeln(QStringLiteral("unpack"), argumente, k,
+                     QStringLiteral("unpack erwartet ARCHIV und AUSGABE"), archivZuText);
 }

@@ -1,9 +1,9 @@
-#include "tools/werkzeug.h"
 
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
-#include "archive/cp1252.h"
 #include "search/meldungen.h"
+#include "tools/befehle.h"
+#include "tools/befehlszeile.h"
 
 #include <array>
 #include <functional>
@@ -38,9 +38,12 @@ struct Befund {
 // Counts what an archive holds and lists what its keepers should look at.
 int pruefen(const QStringList &argumente, Kanaele &k)
 {
-    if (argumente.size() > 1)
+    Befehlszeile befehlszeile(QStringLiteral("check"));
+    if (const auto ende = befehlszeile.lesen(argumente, k))
+        return *ende;
+    if (befehlszeile.argumente().size() > 1)
         return falscheBedienung(k, QStringLiteral("check erwartet höchstens ein ARCHIV"));
-    const QString pfad = argumente.value(0, meldungen::archivName);
+    const QString pfad = befehlszeile.argumente().value(0, meldungen::archivName);
 
     ArchivLeser leser(pfad);
     if (!leser.oeffnen()) {
@@ -54,35 +57,26 @@ int pruefen(const QStringList &argumente, Kanaele &k)
     // are not kept, so memory stays small on big archives.
     std::unordered_map<std::size_t, qint64> gesehen;
     std::string schluessel;
-    while (!leser.amEnde()) {
+    std::string_view zeile;
+    while (leser.naechsteZeile(zeile)) {
         const qint64 nr = ++b.zeilen;
-        std::string_view zeile;
-        if (!leser.naechsteZeile(zeile)) {
-            k.melden(QStringLiteral("sprho-archiv: „%1“, Zeile %2: %3")
-                         .arg(pfad)
-                         .arg(nr)
-                         .arg(leser.fehler()));
-            return status::fehler;
-        }
-        if (zeile.find('\n') != std::string_view::npos) {
+        const Zeilenmaengel maengel = zeilenmaengel(zeile);
+        if (maengel.einzelnesLf) {
             ++b.mitLf;
             b.einzelheiten << QStringLiteral("Zeile %1: einzelner Zeilenvorschub (LF)").arg(nr);
         }
-        for (const char c : zeile) {
-            if (cp1252::istUndefiniert(static_cast<unsigned char>(c))) {
-                ++b.mitUndefiniert;
-                b.einzelheiten << QStringLiteral("Zeile %1: undefiniertes Byte").arg(nr);
-                break;
-            }
+        if (!maengel.undefiniert.empty()) {
+            ++b.mitUndefiniert;
+            b.einzelheiten << QStringLiteral("Zeile %1: undefiniertes Byte").arg(nr);
         }
 
-        const char erstes = zeile.empty() ? '\0' : zeile.front();
-        if (erstes == '#') {
+        const auto gelesen = eintrag(zeile);
+        if (!gelesen) {
             ++b.kommentare;
             continue;
         }
-        const int bereich = erstes == '[' ? 1 : erstes == ']' ? 2 : 0;
-        const std::string_view text = bereich == 0 ? zeile : zeile.substr(1);
+        const int bereich = gelesen->bereich;
+        const std::string_view text = gelesen->text;
         ++b.eintraege[static_cast<std::size_t>(bereich)];
         if (text.empty()) {
             ++b.leer;
@@ -104,19 +98,27 @@ int pruefen(const QStringList &argumente, Kanaele &k)
         }
     }
 
+    if (leser.fehlgeschlagen()) {
+        k.melden(QStringLiteral("sprho-archiv: „%1“, Zeile %2: %3")
+                     .arg(pfad)
+                     .arg(b.zeilen + 1)
+                     .arg(leser.fehler()));
+        return status::fehler;
+    }
+
     QString bericht;
-    auto zeile = [&](const QString &name, qint64 wert) {
+    auto posten = [&](const QString &name, qint64 wert) {
         bericht += name + QStringLiteral(": ") + QString::number(wert) + u'\n';
     };
-    zeile(QStringLiteral("Zeilen"), b.zeilen);
-    zeile(QStringLiteral("Kommentare"), b.kommentare);
+    posten(QStringLiteral("Zeilen"), b.zeilen);
+    posten(QStringLiteral("Kommentare"), b.kommentare);
     for (std::size_t i = 0; i < bereichNamen.size(); ++i)
-        zeile(QStringLiteral("Einträge ") + bereichNamen[i], b.eintraege[i]);
-    zeile(QStringLiteral("Leere Einträge"), b.leer);
-    zeile(QStringLiteral("Doppelte Einträge"), b.doppelt);
-    zeile(QStringLiteral("Einträge über 160 Zeichen"), b.zuLang);
-    zeile(QStringLiteral("Zeilen mit einzelnem LF"), b.mitLf);
-    zeile(QStringLiteral("Zeilen mit undefinierten Bytes"), b.mitUndefiniert);
+        posten(QStringLiteral("Einträge ") + bereichNamen[i], b.eintraege[i]);
+    posten(QStringLiteral("Leere Einträge"), b.leer);
+    posten(QStringLiteral("Doppelte Einträge"), b.doppelt);
+    posten(QStringLiteral("Einträge über 160 Zeichen"), b.zuLang);
+    posten(QStringLiteral("Zeilen mit einzelnem LF"), b.mitLf);
+    posten(QStringLiteral("Zeilen mit undefinierten Bytes"), b.mitUndefiniert);
     for (const QString &einzeln : std::as_const(b.einzelheiten))
         bericht += einzeln + u'\n';
     k.schreiben(bericht);

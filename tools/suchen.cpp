@@ -1,68 +1,25 @@
-#include "tools/werkzeug.h"
-
 #include "search/meldungen.h"
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
-
-#include <optional>
+#include "tools/befehle.h"
+#include "tools/befehlszeile.h"
 
 namespace {
 
-struct Suchoptionen {
-    QString archiv = meldungen::archivName;
-    qint16 bereich = 0;
-    bool nul = false;
-    bool ja = false;
-    bool liste = false;
-    std::optional<QString> begriff;
-};
+const QString nurEinBegriff =
+    QStringLiteral("nur ein Suchbegriff erlaubt (mit Leerzeichen in Anführungszeichen)");
 
-// Parses the options search and category share. Returns an error text, or
-// nothing when the arguments are fine.
-std::optional<QString> leseOptionen(const QStringList &argumente, Suchoptionen &o, bool mitBereich)
+// The options search and category share.
+void gemeinsameOptionen(Befehlszeile &zeile)
 {
-    bool nurNochBegriff = false;
-    for (qsizetype i = 0; i < argumente.size(); ++i) {
-        const QString &a = argumente[i];
-        auto wert = [&](const QString &name) -> std::optional<QString> {
-            if (a.startsWith(name + u'='))
-                return a.sliced(name.size() + 1);
-            if (a == name && i + 1 < argumente.size())
-                return argumente[++i];
-            return std::nullopt;
-        };
-        const bool option = !nurNochBegriff && a.startsWith(u'-') && a.size() > 1;
-        if (!option) {
-            if (o.begriff)
-                return QStringLiteral(
-                    "nur ein Suchbegriff erlaubt (mit Leerzeichen in Anführungszeichen)");
-            o.begriff = a;
-        } else if (a == QStringLiteral("--")) {
-            nurNochBegriff = true;
-        } else if (a == QStringLiteral("-0") || a == QStringLiteral("--null")) {
-            o.nul = true;
-        } else if (!mitBereich && a == QStringLiteral("--yes")) {
-            o.ja = true;
-        } else if (!mitBereich && a == QStringLiteral("--list")) {
-            o.liste = true;
-        } else if (a.startsWith(QStringLiteral("--archive"))) {
-            const auto pfad = wert(QStringLiteral("--archive"));
-            if (!pfad || pfad->isEmpty())
-                return QStringLiteral("--archive braucht eine Datei");
-            o.archiv = *pfad;
-        } else if (mitBereich && a.startsWith(QStringLiteral("--area"))) {
-            const auto zahl = wert(QStringLiteral("--area"));
-            if (zahl == QStringLiteral("0") || zahl == QStringLiteral("1") ||
-                zahl == QStringLiteral("2")) {
-                o.bereich = static_cast<qint16>(zahl->toShort());
-            } else {
-                return QStringLiteral("--area erwartet 0, 1 oder 2");
-            }
-        } else {
-            return QStringLiteral("unbekannte Option „%1“").arg(a);
-        }
-    }
-    return std::nullopt;
+    zeile.wert(QStringLiteral("archive"), QStringLiteral("--archive braucht eine Datei"));
+    zeile.schalter({QStringLiteral("0"), QStringLiteral("null")});
+}
+
+QString archivAus(const Befehlszeile &zeile)
+{
+    return zeile.gesetzt(QStringLiteral("archive")) ? zeile.wertVon(QStringLiteral("archive"))
+                                                    : meldungen::archivName;
 }
 
 void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
@@ -100,51 +57,70 @@ bool nachfragen(Kanaele &k)
 // One search pass, as the window's search button runs it.
 int suchen(const QStringList &argumente, Kanaele &k)
 {
-    Suchoptionen o;
-    if (const auto fehler = leseOptionen(argumente, o, true))
-        return falscheBedienung(k, *fehler);
+    Befehlszeile zeile(QStringLiteral("search"));
+    gemeinsameOptionen(zeile);
+    const QString bereichFalsch = QStringLiteral("--area erwartet 0, 1 oder 2");
+    zeile.wert(QStringLiteral("area"), bereichFalsch);
+    if (const auto ende = zeile.lesen(argumente, k))
+        return *ende;
+    if (zeile.argumente().size() > 1)
+        return falscheBedienung(k, nurEinBegriff);
+    qint16 bereich = 0;
+    if (zeile.gesetzt(QStringLiteral("area"))) {
+        const QString zahl = zeile.wertVon(QStringLiteral("area"));
+        if (zahl != QStringLiteral("0") && zahl != QStringLiteral("1") &&
+            zahl != QStringLiteral("2"))
+            return falscheBedienung(k, bereichFalsch);
+        bereich = zahl.toShort();
+    }
 
-    Suchmaschine maschine(o.archiv);
-    maschine.bereich_nr = o.bereich;
-    SpeicherAnzeige anzeige(o.begriff.value_or(QString()));
-    if (maschine.suchlauf(anzeige) != Suchmaschine::Ausgang::Erledigt)
+    Suchmaschine maschine(archivAus(zeile), k.archivOeffnen);
+    maschine.bereichWaehlen(bereich);
+    SpeicherAnzeige anzeige;
+    if (maschine.suchlauf(zeile.argumente().value(0), anzeige) != Suchmaschine::Ausgang::Erledigt)
         return suchfehler(k, maschine);
-    ausgeben(k, anzeige, o.nul);
+    ausgeben(k, anzeige, zeile.gesetzt(QStringLiteral("null")));
     return status::ok;
 }
 
 // The category search, as choosing a category in the window runs it.
 int kategorie(const QStringList &argumente, Kanaele &k)
 {
-    Suchoptionen o;
-    if (const auto fehler = leseOptionen(argumente, o, false))
-        return falscheBedienung(k, *fehler);
+    Befehlszeile zeile(QStringLiteral("category"));
+    gemeinsameOptionen(zeile);
+    zeile.schalter({QStringLiteral("yes")});
+    zeile.schalter({QStringLiteral("list")});
+    if (const auto ende = zeile.lesen(argumente, k))
+        return *ende;
+    if (zeile.argumente().size() > 1)
+        return falscheBedienung(k, nurEinBegriff);
 
-    Suchmaschine maschine(o.archiv);
-    maschine.kategorien.kateg_laden();
-    if (o.liste) {
-        for (int i = 1; i <= maschine.kategorien.kat_anzahl; ++i)
-            k.schreiben(maschine.kategorien.kat_name[static_cast<std::size_t>(i)] + u'\n');
+    Suchmaschine maschine(archivAus(zeile), k.archivOeffnen);
+    maschine.kateg_laden();
+    if (zeile.gesetzt(QStringLiteral("list"))) {
+        k.schreiben(maschine.kategorien().namen().join(u'\n') + u'\n');
         return status::ok;
     }
-    if (!o.begriff)
+    if (zeile.argumente().isEmpty())
         return falscheBedienung(k, QStringLiteral("category erwartet einen NAMEN oder --list"));
-    if (maschine.kategorien.zeileZu(*o.begriff) == 0) {
+    const QString name = zeile.argumente().first();
+    if (maschine.kategorien().zeileZu(name) == 0) {
         return falscheBedienung(
-            k, QStringLiteral("unbekannte Kategorie „%1“ (--list zeigt alle)").arg(*o.begriff));
+            k, QStringLiteral("unbekannte Kategorie „%1“ (--list zeigt alle)").arg(name));
     }
 
     SpeicherAnzeige anzeige;
+    const bool ja = zeile.gesetzt(QStringLiteral("yes"));
     const auto ausgang =
-        maschine.kategoriesuche(*o.begriff, anzeige, [&] { return o.ja || nachfragen(k); });
+        maschine.kategoriesuche(name, anzeige, [&] { return ja || nachfragen(k); });
     if (ausgang == Suchmaschine::Ausgang::Abgelehnt) {
         k.melden(QStringLiteral("sprho-archiv: abgelehnt; mit --yes wird „%1“ ohne Rückfrage "
                                 "durchsucht")
-                     .arg(*o.begriff));
+                     .arg(name));
         return status::fehler;
     }
     if (ausgang == Suchmaschine::Ausgang::Fehler)
         return suchfehler(k, maschine);
-    ausgeben(k, anzeige, o.nul);
+    ausgeben(k, anzeige, zeile.gesetzt(QStringLiteral("null")));
     return status::ok;
 }

@@ -2,11 +2,18 @@
 
 #include <QString>
 
-// The window's own fixed texts; the texts of the search are in meldungen.h.
+// The window's own fixed texts; the texts of the search are in
+// search/meldungen.h.
 namespace fenstertexte {
 
 inline const QString weiter = QStringLiteral("&Weiter");
 inline const QString ok = QStringLiteral("&OK");
+
+inline const QString fehlerTitel = QStringLiteral("Fehler!");
+inline const QString fehlerText = QStringLiteral(
+    "Es ist ein Fehler aufgetreten! Vermutlich konnte die Datei sprho.dat nicht gefunden werden!");
+
+inline const QString versautTitel = QStringLiteral("Wirklich?");
 
 inline const QString hinweisTitel = QStringLiteral("Hinweis!");
 inline const QString hinweisText = QStringLiteral(

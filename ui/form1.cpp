@@ -1,14 +1,12 @@
 #include "ui/form1.h"
 
+#include "ui/beschriftung.h"
 #include "ui/fenster_anzeige.h"
 #include "ui/fenstertexte.h"
 #include "ui/fokus_waechter.h"
-#include "ui/schrift.h"
 #include "ui/sortierte_liste.h"
-#include "ui/suchbegriff.h"
-#include "ui/twips.h"
-#include "ui/unterkante.h"
 #include "ui_form1.h"
+#include "version.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -16,6 +14,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -24,8 +23,35 @@ constexpr Qt::WindowFlags fensterart = Qt::Window | Qt::CustomizeWindowHint | Qt
                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                        Qt::MSWindowsFixedSizeDialogHint;
 
+// The window's measures are kept in twips; at 96 dpi fifteen of them make one
+// pixel, and every measure of the window divides evenly.
+constexpr int twips(int wert)
+{
+    return wert / 15;
+}
+
 // The count message grows upwards: its bottom edge stays just above Line2.
 constexpr int anzahlgefUnterkante = twips(4320);
+
+// A run of up to this many "*" or "?" alone is no usable term; a longer run
+// is one again.
+constexpr qsizetype laengsterLauf = 999;
+
+bool nurLauf(const QString &text, QChar zeichen)
+{
+    if (text.isEmpty() || text.size() > laengsterLauf)
+        return false;
+    return std::all_of(text.begin(), text.end(), [zeichen](QChar c) { return c == zeichen; });
+}
+
+// Whether a term may start a search. Only spaces count as blank; a tab alone
+// is a term.
+bool suchbegriffBrauchbar(const QString &text)
+{
+    if (leerzeichenEntfernen(text).isEmpty())
+        return false;
+    return !nurLauf(text, u'*') && !nurLauf(text, u'?');
+}
 
 bool istEnter(const QKeyEvent &taste)
 {
@@ -42,12 +68,13 @@ Form1::Form1(const QString &archivPfad, QWidget *eltern)
     ui->setupUi(this);
     layout()->setMenuBar(ui->menuleiste);
     schriftgroessenSetzen(*this);
+    ui->Label5->setText(QStringLiteral("Version %1").arg(QLatin1StringView(sprho::version)));
     ui->suchen->setMaxLength(std::numeric_limits<int>::max());
     bereich->setObjectName(QStringLiteral("bereich"));
     bereich->addButton(ui->bereich_0, 0);
     bereich->addButton(ui->bereich_1, 1);
     bereich->addButton(ui->bereich_2, 2);
-    m_anzeige = std::make_unique<FensterAnzeige>(*ui->sucherg, *ui->anzahlgef, *ui->suchen,
+    m_anzeige = std::make_unique<FensterAnzeige>(*ui->sucherg, *ui->anzahlgef,
                                                  [this] { anzahlgef_Change(); });
     verbinden();
 
@@ -129,12 +156,8 @@ void Form1::Form_Load()
 
 void Form1::kateg_laden()
 {
-    auto &tabelle = m_suche.kategorien;
-    tabelle.kateg_laden();
-    QStringList namen;
-    for (int i = 1; i <= tabelle.kat_anzahl; ++i)
-        namen.append(tabelle.kat_name[static_cast<std::size_t>(i)]);
-    sortiertHinzufuegen(*ui->kateg, namen);
+    m_suche.kateg_laden();
+    sortiertHinzufuegen(*ui->kateg, m_suche.kategorien().namen());
 }
 
 // --- Search box and search button ---
@@ -164,7 +187,7 @@ void Form1::suchen_LostFocus()
 
 void Form1::suchestart_Click()
 {
-    suchausgang(m_suche.suchlauf(*m_anzeige));
+    suchausgang(m_suche.suchlauf(ui->suchen->text(), *m_anzeige));
 }
 
 void Form1::suchestart_GotFocus()
@@ -201,7 +224,7 @@ void Form1::kateg_LostFocus()
 
 void Form1::bereich_Click(int index)
 {
-    m_suche.bereich_nr = static_cast<qint16>(index);
+    m_suche.bereichWaehlen(static_cast<qint16>(index));
     const bool hauptbereich = index == 0;
     ui->suchen->setEnabled(hauptbereich);
     ui->suchestart->setEnabled(hauptbereich);
@@ -337,15 +360,20 @@ void Form1::fokusGeben(QWidget &widget)
 
 void Form1::suchausgang(Suchmaschine::Ausgang ausgang)
 {
-    if (ausgang != Suchmaschine::Ausgang::Fehler)
+    if (ausgang == Suchmaschine::Ausgang::Erledigt) {
+        // Ready for the next term: typing replaces the old one.
+        ui->suchen->selectAll();
         return;
-    m_meldung(this, {meldungen::fehlerTitel, meldungen::fehlerText});
-    m_beenden(1);
+    }
+    if (ausgang == Suchmaschine::Ausgang::Fehler) {
+        m_meldung(this, {fenstertexte::fehlerTitel, fenstertexte::fehlerText});
+        m_beenden(1);
+    }
 }
 
 bool Form1::versautBestaetigt()
 {
-    const Meldung frage{meldungen::versautTitel, meldungen::versautFrage,
+    const Meldung frage{fenstertexte::versautTitel, meldungen::versautFrage,
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
     return m_meldung(this, frage) == QMessageBox::Yes;
 }

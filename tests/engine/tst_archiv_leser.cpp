@@ -41,9 +41,10 @@ void TestArchivLeser::zeilenenden()
     QVERIFY(leser.oeffnen());
     QList<QByteArray> gelesen;
     std::string_view zeile;
-    while (!leser.amEnde() && leser.naechsteZeile(zeile))
+    while (leser.naechsteZeile(zeile))
         gelesen.append(QByteArray(zeile.data(), qsizetype(zeile.size())));
     QCOMPARE(gelesen, zeilen);
+    QVERIFY(!leser.fehlgeschlagen());
 }
 
 void TestArchivLeser::keineDatei()

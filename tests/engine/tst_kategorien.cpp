@@ -17,7 +17,7 @@ public:
     void anzahlSetzen(const QString &meldung) override
     {
         SpeicherAnzeige::anzahlSetzen(meldung);
-        begriffe << m_maschine.suchbegriff;
+        begriffe << m_maschine.begriff();
     }
     QStringList begriffe;
 
@@ -50,10 +50,8 @@ void TestKategorien::tabelle()
 {
     KategorieTabelle t;
     t.kateg_laden();
-    QCOMPARE(t.kat_anzahl, 9);
-    QStringList namen;
-    for (int i = 1; i <= 9; ++i)
-        namen << t.kat_name[std::size_t(i)];
+    QCOMPARE(t.anzahl(), 9);
+    const QStringList namen = t.namen();
     QCOMPARE(namen.join(u'|'), u"Alkohol & Co.|Frauen|Freunschaften|Kinder|Liebe|Männer|Sex|"
                                u"Versaut|Weihnachten"_s);
     QStringList sortiert = namen; // the list shows them in table order
@@ -63,7 +61,7 @@ void TestKategorien::tabelle()
     QCOMPARE(QStringList(liebe.begin(), liebe.end()).join(u'|'),
              u"Liebe|Stern|Himmel|Bär|süss|süß"_s);
 
-    while (t.kat_anzahl < KategorieTabelle::maxZeilen)
+    while (t.anzahl() < KategorieTabelle::maxZeilen)
         QVERIFY(t.kateg_neu(u"n"_s, {}, {}, {}, {}, {}));
     QVERIFY(!t.kateg_neu(u"zu viel"_s, {}, {}, {}, {}, {}));
 }
@@ -104,27 +102,26 @@ void TestKategorien::kette()
     Testarchiv datei;
     datei.schreiben(archiv + QStringList{u"Apfel"_s});
     Suchmaschine maschine(datei.pfad());
-    maschine.kategorien.kateg_laden();
+    maschine.kateg_laden();
     Mitschrift anzeige(maschine);
-    anzeige.setSuchtext(u"apfel"_s);
-    QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
+    QCOMPARE(maschine.suchlauf(u"apfel"_s, anzeige), Suchmaschine::Ausgang::Erledigt);
     anzeige.begriffe.clear();
 
     QCOMPARE(maschine.kategoriesuche(kategorie, anzeige, [] { return false; }),
              Suchmaschine::Ausgang::Erledigt);
-    const int zeile = maschine.kategorien.zeileZu(kategorie);
-    const auto alle = maschine.kategorien.suchbegriffe(zeile);
+    const int zeile = maschine.kategorien().zeileZu(kategorie);
+    const auto alle = maschine.kategorien().suchbegriffe(zeile);
     QCOMPARE(anzeige.begriffe, QStringList(alle.begin(), alle.begin() + laeufe));
-    QCOMPARE(anzeige.ergebnisAnzahl(), eintraege);
-    QCOMPARE(qsizetype(maschine.gefundene_zeilen.size()), eintraege);
-    QCOMPARE(maschine.anhaengen, 0);
+    QCOMPARE(anzeige.eintraege().size(), eintraege);
+    QCOMPARE(qsizetype(maschine.gelisteteZeilen().size()), eintraege);
+    QVERIFY(!maschine.haengtAn());
     if (laeufe == 0) // no pass: the old count message stays
         QCOMPARE(anzeige.anzahlMeldung(), u"Ein Eintrag gefunden!"_s);
     else
         QCOMPARE(anzeige.anzahlMeldung(), meldungen::anzahl(eintraege));
 
     // Afterwards the search button starts afresh.
-    QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
+    QCOMPARE(maschine.suchlauf(u"apfel"_s, anzeige), Suchmaschine::Ausgang::Erledigt);
     QCOMPARE(anzeige.eintraege(), QStringList{u"Apfel"_s});
 }
 
@@ -133,10 +130,9 @@ void TestKategorien::versaut()
     Testarchiv datei;
     datei.schreiben({u"Kerzen ausblasen"_s, u"Liebe"_s});
     Suchmaschine maschine(datei.pfad());
-    maschine.kategorien.kateg_laden();
+    maschine.kateg_laden();
     Mitschrift anzeige(maschine);
-    anzeige.setSuchtext(u"liebe"_s);
-    QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
+    QCOMPARE(maschine.suchlauf(u"liebe"_s, anzeige), Suchmaschine::Ausgang::Erledigt);
 
     int gefragt = 0;
     bool antwort = false;
@@ -147,8 +143,8 @@ void TestKategorien::versaut()
     QCOMPARE(maschine.kategoriesuche(u"Versaut"_s, anzeige, frage),
              Suchmaschine::Ausgang::Abgelehnt);
     QCOMPARE(anzeige.eintraege(), QStringList{u"Liebe"_s}); // No changes nothing
-    QCOMPARE(maschine.suchbegriff, u"liebe"_s);
-    QCOMPARE(maschine.gefundene_zeilen, QSet<qint64>{2});
+    QCOMPARE(maschine.begriff(), u"liebe"_s);
+    QCOMPARE(maschine.gelisteteZeilen(), QSet<qint64>{2});
 
     antwort = true;
     for (int mal = 0; mal < 2; ++mal) { // asked again right after a Yes
@@ -159,10 +155,10 @@ void TestKategorien::versaut()
         QCOMPARE(anzeige.eintraege(), QStringList{u"Kerzen ausblasen"_s});
     }
     QCOMPARE(gefragt, 3);
-    for (int i = 1; i <= maschine.kategorien.kat_anzahl; ++i) {
-        if (maschine.kategorien.kat_name[std::size_t(i)] != u"Versaut"_s)
-            QVERIFY(maschine.kategoriesuche(maschine.kategorien.kat_name[std::size_t(i)], anzeige,
-                                            frage) == Suchmaschine::Ausgang::Erledigt);
+    for (const QString &name : maschine.kategorien().namen()) {
+        if (name != u"Versaut"_s)
+            QVERIFY(maschine.kategoriesuche(name, anzeige, frage) ==
+                    Suchmaschine::Ausgang::Erledigt);
     }
     QCOMPARE(gefragt, 3); // no other category asks
 }

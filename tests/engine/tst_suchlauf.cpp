@@ -2,6 +2,7 @@
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
 #include "tests/engine/testarchiv.h"
+#include "tests/fehlgeraet.h"
 
 #include <QTest>
 
@@ -11,11 +12,11 @@ namespace {
 
 QStringList lauf(Suchmaschine &maschine, const QString &begriff, int bereich = 0)
 {
-    maschine.bereich_nr = static_cast<qint16>(bereich);
-    SpeicherAnzeige anzeige(begriff);
-    if (maschine.suchlauf(anzeige) != Suchmaschine::Ausgang::Erledigt)
+    maschine.bereichWaehlen(static_cast<qint16>(bereich));
+    SpeicherAnzeige anzeige;
+    if (maschine.suchlauf(begriff, anzeige) != Suchmaschine::Ausgang::Erledigt)
         return {u"<Fehler>"_s};
-    if (anzeige.anzahlMeldung() != meldungen::anzahl(anzeige.ergebnisAnzahl()))
+    if (anzeige.anzahlMeldung() != meldungen::anzahl(anzeige.eintraege().size()))
         return {u"<falsche Meldung>"_s};
     return anzeige.eintraege();
 }
@@ -33,6 +34,8 @@ private slots:
     void hundertTrefferInDateireihenfolge();
     void zeilennummernOhneGrenze();
     void archivFehltOderWechselt();
+    void leseFehler_data();
+    void leseFehler();
     void anzahlMeldung();
 };
 
@@ -159,15 +162,14 @@ void TestSuchlauf::hundertTrefferInDateireihenfolge()
     Testarchiv datei;
     datei.schreiben(zeilen);
     Suchmaschine maschine(datei.pfad());
-    SpeicherAnzeige anzeige(u"  treffer "_s);
-    QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Erledigt);
-    QCOMPARE(anzeige.ergebnisAnzahl(), 100);
+    SpeicherAnzeige anzeige;
+    QCOMPARE(maschine.suchlauf(u"  treffer "_s, anzeige), Suchmaschine::Ausgang::Erledigt);
+    QCOMPARE(anzeige.eintraege().size(), 100);
     QCOMPARE(anzeige.eintraege().first(), u"Treffer 051"_s);
     QCOMPARE(anzeige.anzahlMeldung(), u"100 gefundene Einträge!"_s);
-    QCOMPARE(maschine.gefundene_zeilen.size(), 100);
-    QVERIFY(maschine.gefundene_zeilen.contains(100) && !maschine.gefundene_zeilen.contains(101));
-    QCOMPARE(maschine.suchbegriff, u"treffer"_s);
-    QCOMPARE(anzeige.markierung(), (std::pair<qsizetype, qsizetype>{0, 10})); // untrimmed
+    QCOMPARE(maschine.gelisteteZeilen().size(), 100);
+    QVERIFY(maschine.gelisteteZeilen().contains(100) && !maschine.gelisteteZeilen().contains(101));
+    QCOMPARE(maschine.begriff(), u"treffer"_s);
 }
 
 // Line numbers never wrap: a line past 65536 is not taken for an early one.
@@ -179,18 +181,18 @@ void TestSuchlauf::zeilennummernOhneGrenze()
     datei.schreiben(zeilen);
     Suchmaschine maschine(datei.pfad());
     QCOMPARE(lauf(maschine, u"ziel"_s), (QStringList{u"Ziel"_s, u"Ziel"_s}));
-    QCOMPARE(maschine.gefundene_zeilen, (QSet<qint64>{1, 65537}));
+    QCOMPARE(maschine.gelisteteZeilen(), (QSet<qint64>{1, 65537}));
 }
 
 void TestSuchlauf::archivFehltOderWechselt()
 {
     Testarchiv datei;
     Suchmaschine maschine(datei.pfad());
-    SpeicherAnzeige anzeige(u"x"_s);
+    SpeicherAnzeige anzeige;
     anzeige.anzahlSetzen(u"vorher"_s);
     for (int bereich : {0, 1}) {
-        maschine.bereich_nr = static_cast<qint16>(bereich);
-        QCOMPARE(maschine.suchlauf(anzeige), Suchmaschine::Ausgang::Fehler);
+        maschine.bereichWaehlen(static_cast<qint16>(bereich));
+        QCOMPARE(maschine.suchlauf(u"x"_s, anzeige), Suchmaschine::Ausgang::Fehler);
         QCOMPARE(anzeige.anzahlMeldung(), u"vorher"_s);
     }
     QVERIFY(QDir().mkdir(datei.pfad())); // a folder named sprho.dat
@@ -202,6 +204,36 @@ void TestSuchlauf::archivFehltOderWechselt()
     QCOMPARE(lauf(maschine, u""_s), QStringList{u"alt"_s});
     datei.schreiben({u"neu"_s});
     QCOMPARE(lauf(maschine, u""_s), QStringList{u"neu"_s});
+}
+
+// A read that fails anywhere fails the pass: nothing read so far is listed,
+// the count message stays, whichever area is searched.
+void TestSuchlauf::leseFehler_data()
+{
+    QTest::addColumn<QByteArray>("daten");
+    QTest::addColumn<qint64>("fehlerAb");
+    QTest::addColumn<int>("bereich");
+    const QByteArray daten = dreiPufferArchiv();
+    for (const auto &[name, stelle] : fehlerstellen(daten)) {
+        for (int bereich : {0, 1})
+            QTest::addRow("%s, Bereich %d", name, bereich) << daten << stelle << bereich;
+    }
+}
+
+void TestSuchlauf::leseFehler()
+{
+    QFETCH(QByteArray, daten);
+    QFETCH(qint64, fehlerAb);
+    QFETCH(int, bereich);
+    Suchmaschine maschine(u"sprho.dat"_s,
+                          [&] { return std::make_unique<Fehlgeraet>(daten, fehlerAb); });
+    maschine.bereichWaehlen(qint16(bereich));
+    SpeicherAnzeige anzeige;
+    anzeige.anzahlSetzen(u"vorher"_s);
+    QCOMPARE(maschine.suchlauf(u""_s, anzeige), Suchmaschine::Ausgang::Fehler);
+    QCOMPARE(anzeige.eintraege(), QStringList());
+    QCOMPARE(anzeige.anzahlMeldung(), u"vorher"_s);
+    QCOMPARE(maschine.fehler(), u"Eingabe-/Ausgabefehler"_s);
 }
 
 void TestSuchlauf::anzahlMeldung()

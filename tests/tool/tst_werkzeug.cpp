@@ -1,3 +1,4 @@
+#include "tests/fehlgeraet.h"
 #include "tools/werkzeug.h"
 
 #include <QBuffer>
@@ -16,7 +17,8 @@ struct Lauf {
 };
 
 // One in-process run of sprho-archiv with its streams in memory.
-Lauf ausfuehren(const QStringList &argumente, QByteArray eingabe = {}, bool terminal = false)
+Lauf ausfuehren(const QStringList &argumente, QByteArray eingabe = {}, bool terminal = false,
+                Suchmaschine::Geraeteoeffner archiv = {})
 {
     Lauf lauf;
     QByteArray fehler;
@@ -26,7 +28,7 @@ Lauf ausfuehren(const QStringList &argumente, QByteArray eingabe = {}, bool term
     ein.open(QIODevice::ReadOnly);
     aus.open(QIODevice::WriteOnly);
     fehlerGeraet.open(QIODevice::WriteOnly);
-    Kanaele k{ein, aus, fehlerGeraet, terminal};
+    Kanaele k{ein, aus, fehlerGeraet, terminal, std::move(archiv)};
     lauf.status = sprhoArchiv(argumente, k);
     lauf.fehler = QString::fromUtf8(fehler);
     return lauf;
@@ -60,6 +62,8 @@ private slots:
     void pruefen();
     void suchen_data();
     void suchen();
+    void leseFehler_data();
+    void leseFehler();
     void falscheBedienung_data();
     void falscheBedienung();
 
@@ -187,8 +191,9 @@ void TestWerkzeug::suchen_data()
     QTest::newRow("Bereich 1, NUL")
         << QStringList{u"search"_s, u"--area=1"_s, u"-0"_s, u"x"_s} << QByteArray() << 0
         << QByteArray("Anmache eins\0Anmache zwei\0", 26) << u"2 gefundene Einträge!\n"_s;
-    QTest::newRow("Begriff nach --") << QStringList{u"search"_s, u"--"_s, u"-0"_s} << QByteArray()
-                                     << 0 << QByteArray() << u"Keine Einträge gefunden!\n"_s;
+    QTest::newRow("Begriff nach --")
+        << QStringList{u"search"_s, u"--"_s, u"--help"_s} << QByteArray() << 0 << QByteArray()
+        << u"Keine Einträge gefunden!\n"_s;
     QTest::newRow("Kategorie") << QStringList{u"category"_s, u"Liebe"_s} << QByteArray() << 0
                                << liebe << u"Ein Eintrag gefunden!\n"_s;
     QTest::newRow("Versaut ohne Terminal: abgelehnt")
@@ -222,6 +227,32 @@ void TestWerkzeug::suchen()
              qPrintable(lauf.fehler));
     QCOMPARE(lauf.fehler.contains(u"Gürterllinie"_s),
              argumente.contains(u"Versaut"_s) && !argumente.contains(u"--yes"_s));
+}
+
+// A read that fails anywhere fails search and category: a message, exit 1
+// and nothing listed.
+void TestWerkzeug::leseFehler_data()
+{
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<qint64>("fehlerAb");
+    for (const auto &[stelle, fehlerAb] : fehlerstellen(dreiPufferArchiv())) {
+        QTest::addRow("search, %s", stelle)
+            << QStringList{u"search"_s, u"--area"_s, u"1"_s} << fehlerAb;
+        QTest::addRow("category, %s", stelle)
+            << QStringList{u"category"_s, u"--yes"_s, u"Liebe"_s} << fehlerAb;
+    }
+}
+
+void TestWerkzeug::leseFehler()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(qint64, fehlerAb);
+    const QByteArray daten = dreiPufferArchiv();
+    const Lauf lauf = ausfuehren(argumente, {}, false,
+                                 [&] { return std::make_unique<Fehlgeraet>(daten, fehlerAb); });
+    QCOMPARE(lauf.status, 1);
+    QCOMPARE(lauf.aus, QByteArray());
+    QVERIFY2(lauf.fehler.contains(u"Suchlauf fehlgeschlagen"_s), qPrintable(lauf.fehler));
 }
 
 void TestWerkzeug::falscheBedienung_data()

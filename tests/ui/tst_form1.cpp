@@ -1,9 +1,9 @@
 // The window Form1, headless, driven through keys and clicks as a user would. Through its seams
 // the test answers the message boxes and observes the ending.
 #include "archive/archivzeile.h"
+#include "ui/beschriftung.h"
 #include "ui/form1.h"
 #include "ui/meldung.h"
-#include "ui/unterkante.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,6 @@
-#include "ui/schrift.h"
+#include "ui/beschriftung.h"
 
+#include <QLabel>
 #include <QWidget>
 
 #include <array>
@@ -27,4 +28,10 @@ void fett(QWidget &widget, bool an)
     QFont schrift = widget.font();
     schrift.setBold(an);
     widget.setFont(schrift);
+}
+
+void anUnterkanteAusrichten(QLabel &label, int unterkante)
+{
+    const int hoehe = label.heightForWidth(label.width());
+    label.setGeometry(label.x(), unterkante - hoehe, label.width(), hoehe);
 }

@@ -1,0 +1,106 @@
+#include "tools/befehlszeile.h"
+
+namespace {
+
+const QString hilfe = QStringLiteral(
+    "Aufruf: sprho-archiv BEFEHL [OPTIONEN] [ARGUMENTE]\n"
+    "\n"
+    "Archive für Spruchhort packen, auspacken, prüfen und durchsuchen.\n"
+    "\n"
+    "Befehle:\n"
+    "  pack EINGABE AUSGABE     lesbaren UTF-8-Text (eine Archivzeile pro Zeile) zu einem\n"
+    "                           verschlüsselten Archiv packen; \"-\" steht für stdin/stdout.\n"
+    "                           Bei einem Fehler bleibt AUSGABE unverändert.\n"
+    "  unpack ARCHIV AUSGABE    ein Archiv wieder als lesbaren UTF-8-Text auspacken\n"
+    "  check [ARCHIV]           Zeilen, Kommentare, Einträge je Bereich, leere, doppelte und\n"
+    "                           zu lange Einträge (über 160 Zeichen) zählen\n"
+    "  search [--archive DATEI] [--area 0|1|2] [-0|--null] [BEGRIFF]\n"
+    "                           ein Suchlauf wie im Fenster; die gefundenen Texte in der\n"
+    "                           Reihenfolge der Ergebnisliste, die Trefferzahl als letzte\n"
+    "                           Zeile auf stderr\n"
+    "  category [--archive DATEI] [--yes] [-0|--null] NAME\n"
+    "                           die Kategoriesuche wie im Fenster\n"
+    "  category --list          die Namen der Kategorien\n"
+    "\n"
+    "Zeilen im Archiv: \"#\" am Anfang ist ein Kommentar, \"[\" ein Eintrag der\n"
+    "Dumm-Anmach-Sprüche (Bereich 1), \"]\" ein Eintrag der Weicheier (Bereich 2),\n"
+    "alles andere gehört zur SMS-Datenbank (Bereich 0). Standardarchiv: sprho.dat\n"
+    "\n"
+    "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler, 2 bei falscher Bedienung.\n"
+    "\n"
+    "  -h, --help               diese Hilfe\n"
+    "  --version                die Version\n");
+
+QString optionsname(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+} // namespace
+
+QString hilfetext()
+{
+    return hilfe;
+}
+
+int falscheBedienung(Kanaele &k, const QString &was)
+{
+    k.melden(
+        QStringLiteral("sprho-archiv: %1\n„sprho-archiv --help“ zeigt die Bedienung.").arg(was));
+    return status::bedienung;
+}
+
+Befehlszeile::Befehlszeile(QString befehl) : m_befehl(std::move(befehl))
+{
+    schalter({QStringLiteral("h"), QStringLiteral("help")});
+}
+
+void Befehlszeile::schalter(const QStringList &namen)
+{
+    m_parser.addOption(QCommandLineOption(namen));
+}
+
+void Befehlszeile::wert(const QString &name, const QString &ohneWert)
+{
+    m_parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("WERT")));
+    m_ohneWert[name] = ohneWert;
+}
+
+std::optional<int> Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
+{
+    // The parser's own messages are English; only what failed is taken from it.
+    const bool gelesen = m_parser.parse(QStringList{m_befehl} + argumente);
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        k.schreiben(hilfe);
+        return status::ok;
+    }
+    if (!gelesen)
+        return falscheBedienung(k, bedienfehler(argumente));
+    for (const auto &[name, ohneWert] : m_ohneWert) {
+        if (m_parser.isSet(name) && m_parser.value(name).isEmpty())
+            return falscheBedienung(k, ohneWert);
+    }
+    return std::nullopt;
+}
+
+QString Befehlszeile::bedienfehler(const QStringList &argumente) const
+{
+    if (const QStringList unbekannt = m_parser.unknownOptionNames(); !unbekannt.isEmpty())
+        return QStringLiteral("unbekannte Option „%1“").arg(optionsname(unbekannt.first()));
+    // A value given to an option that takes none: "--null=x".
+    for (const QString &argument : argumente) {
+        if (argument == QStringLiteral("--"))
+            break;
+        const QString name = argument.section(u'=', 0, 0).sliced(qMin(2, argument.size()));
+        if (argument.startsWith(QStringLiteral("--")) && argument.contains(u'=') &&
+            !m_ohneWert.contains(name))
+            return QStringLiteral("unbekannte Option „%1“").arg(argument);
+    }
+    // An option that needs a value stood last.
+    const QString letztes = argumente.isEmpty() ? QString() : argumente.last();
+    for (const auto &[name, ohneWert] : m_ohneWert) {
+        if (letztes == optionsname(name))
+            return ohneWert;
+    }
+    return m_parser.errorText();
+}
