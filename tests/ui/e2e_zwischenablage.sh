@@ -5,7 +5,7 @@ programm=$(realpath "$1") werkzeug=$(realpath "$2")
 scheitern() { echo "e2e: $*" >&2; exit 1; }
 type -P xvfb-run xdotool xclip >/dev/null || scheitern "xvfb-run, xdotool, xclip: scripts/setup installiert sie"
 [ -n "${SPRHO_IN_XVFB:-}" ] || exec xvfb-run -a -s "-screen 0 1024x768x24" env SPRHO_IN_XVFB=1 "$0" "$@"
-export QT_QPA_PLATFORM=xcb # the test presets ask for the headless platform
+export QT_QPA_PLATFORM=xcb # ctest asks every test for the headless platform
 ordner=$(mktemp -d) pid=
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$ordner"' EXIT
 # Under LeakSanitizer, leaks in the system's D-Bus library would end the program with 134.
