@@ -4,16 +4,12 @@
 
 #include <cstring>
 
-namespace {
-constexpr std::size_t pufferGroesse = std::size_t{64} * 1024;
-}
-
 ArchivLeser::ArchivLeser(const QString &pfad)
-    : m_datei(pfad), m_geraet(&m_datei), m_puffer(pufferGroesse)
+    : m_datei(pfad), m_geraet(&m_datei), m_puffer(blockgroesse)
 {
 }
 
-ArchivLeser::ArchivLeser(QIODevice &geraet) : m_geraet(&geraet), m_puffer(pufferGroesse) {}
+ArchivLeser::ArchivLeser(QIODevice &geraet) : m_geraet(&geraet), m_puffer(blockgroesse) {}
 
 bool ArchivLeser::oeffnen()
 {
@@ -30,75 +26,90 @@ bool ArchivLeser::oeffnen()
             return false;
         }
     }
-    m_pos = m_ende = 0;
+    m_anfang = m_ende = 0;
     m_dateiende = false;
+    m_block = {};
     return true;
 }
 
-bool ArchivLeser::nachladen()
+// Where the whole lines among the unread bytes end: just after the last
+// terminator whose end is known. A CR as the very last byte read may still
+// get its LF from the next read, so it waits, unless the file has ended.
+std::size_t ArchivLeser::blockende() const
 {
     if (m_dateiende)
+        return m_ende;
+    const char *anfang = m_puffer.data() + m_anfang;
+    std::size_t n = m_ende - m_anfang;
+    if (n > 0 && anfang[n - 1] == '\r')
+        --n;
+    const void *cr = memrchr(anfang, '\r', n);
+    if (!cr)
+        return m_anfang;
+    std::size_t ende =
+        m_anfang + static_cast<std::size_t>(static_cast<const char *>(cr) - anfang) + 1;
+    if (ende < m_ende && m_puffer[ende] == '\n')
+        ++ende;
+    return ende;
+}
+
+// Moves the unread bytes to the front and reads more behind them; a buffer
+// that holds no whole line yet grows.
+bool ArchivLeser::nachladen()
+{
+    if (m_dateiende || fehlgeschlagen())
         return false;
-    const qint64 gelesen = m_geraet->read(m_puffer.data(), static_cast<qint64>(m_puffer.size()));
+    if (m_anfang > 0) {
+        std::memmove(m_puffer.data(), m_puffer.data() + m_anfang, m_ende - m_anfang);
+        m_ende -= m_anfang;
+        m_anfang = 0;
+    }
+    if (m_ende == m_puffer.size())
+        m_puffer.resize(m_puffer.size() * 2);
+    const qint64 gelesen =
+        m_geraet->read(m_puffer.data() + m_ende, static_cast<qint64>(m_puffer.size() - m_ende));
     if (gelesen < 0) {
         m_fehler = m_geraet->errorString();
         if (m_fehler.isEmpty())
             m_fehler = QStringLiteral("Lesefehler");
-        m_dateiende = true;
         return false;
     }
-    if (gelesen == 0) {
+    if (gelesen == 0)
         m_dateiende = true;
-        return false;
-    }
-    m_pos = 0;
-    m_ende = static_cast<std::size_t>(gelesen);
+    m_ende += static_cast<std::size_t>(gelesen);
     return true;
+}
+
+bool ArchivLeser::naechsterBlock(std::string_view &block)
+{
+    for (;;) {
+        const std::size_t ende = blockende();
+        if (ende > m_anfang) {
+            block = std::string_view(m_puffer.data() + m_anfang, ende - m_anfang);
+            m_anfang = ende;
+            return true;
+        }
+        if (m_dateiende || !nachladen())
+            return false;
+    }
 }
 
 bool ArchivLeser::naechsteZeile(std::string_view &zeile)
 {
-    if (m_pos == m_ende && !nachladen())
+    if (m_block.empty() && !naechsterBlock(m_block))
         return false;
-    m_lange.clear();
-    bool gestueckelt = false;
-    for (;;) {
-        if (m_pos == m_ende && !nachladen()) {
-            // The end of the file ends the last line; a read error loses it.
-            zeile = m_lange;
-            return !fehlgeschlagen();
-        }
-        const char *anfang = m_puffer.data() + m_pos;
-        const std::size_t rest = m_ende - m_pos;
-        const auto *cr = static_cast<const char *>(std::memchr(anfang, '\r', rest));
-        if (!cr) {
-            m_lange.append(anfang, rest);
-            gestueckelt = true;
-            m_pos = m_ende;
-            continue;
-        }
-        const auto laenge = static_cast<std::size_t>(cr - anfang);
-        m_pos += laenge + 1;
-        if (gestueckelt) {
-            m_lange.append(anfang, laenge);
-            zeile = m_lange;
-        } else {
-            zeile = std::string_view(anfang, laenge);
-        }
-        // CR LF is one terminator; the LF may sit at the start of the next fill.
-        // The view into the buffer must survive that refill, so copy it first.
-        if (m_pos == m_ende) {
-            if (!gestueckelt) {
-                m_lange.assign(zeile);
-                zeile = m_lange;
-            }
-            if (!nachladen())
-                return !fehlgeschlagen();
-        }
-        if (m_puffer[m_pos] == '\n')
-            ++m_pos;
+    const std::size_t cr = m_block.find('\r');
+    if (cr == std::string_view::npos) { // the last line of the file
+        zeile = m_block;
+        m_block = {};
         return true;
     }
+    zeile = m_block.substr(0, cr);
+    std::size_t weiter = cr + 1;
+    if (weiter < m_block.size() && m_block[weiter] == '\n')
+        ++weiter;
+    m_block.remove_prefix(weiter);
+    return true;
 }
 
 void ArchivLeser::schliessen()

@@ -4,26 +4,35 @@
 #include <QIODevice>
 #include <QString>
 
-#include <string>
 #include <string_view>
 #include <vector>
 
-// Reads an archive sequentially, one line at a time, with a fixed-size buffer:
-// memory grows with the longest line, never with the file.
+// Reads an archive sequentially, in blocks of whole lines or one line at a
+// time, with one buffer: memory grows with the longest line, never with the
+// file.
 //
 // A line ends at CR LF or at a lone CR; the terminator is not part of the line.
 // A lone LF is an ordinary character. The last line needs no terminator.
 class ArchivLeser {
 public:
+    // Bytes asked of the file at once; a block holds at most this much
+    // unless a single line is longer.
+    static constexpr std::size_t blockgroesse = std::size_t{256} * 1024;
+
     explicit ArchivLeser(const QString &pfad);
     // Reads from a device the caller has opened (standard input, a buffer).
     explicit ArchivLeser(QIODevice &geraet);
 
     // False when the file is missing, unreadable or not a regular file.
     [[nodiscard]] bool oeffnen();
-    // The next raw line; the view stays valid until the next call. False at
-    // the end of the archive and after a read error: a failed read is never
-    // taken for the end, fehlgeschlagen() tells the two apart.
+
+    // The next block of whole lines: it starts at the beginning of a line and
+    // ends just after a line's terminator, or at the end of the file. The view
+    // stays valid until the next call. False at the end of the archive and
+    // after a read error: a failed read is never taken for the end,
+    // fehlgeschlagen() tells the two apart.
+    [[nodiscard]] bool naechsterBlock(std::string_view &block);
+    // The next raw line, on the same terms.
     [[nodiscard]] bool naechsteZeile(std::string_view &zeile);
     void schliessen();
 
@@ -32,13 +41,14 @@ public:
 
 private:
     bool nachladen();
+    std::size_t blockende() const;
 
     QFile m_datei;
     QIODevice *m_geraet;
     std::vector<char> m_puffer;
-    std::size_t m_pos = 0;
-    std::size_t m_ende = 0;
+    std::size_t m_anfang = 0; // first byte not yet handed out
+    std::size_t m_ende = 0;   // end of the bytes read
     bool m_dateiende = false;
-    std::string m_lange; // a line that spans more than one buffer fill
+    std::string_view m_block; // what naechsteZeile has not handed out yet
     QString m_fehler;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
 
 #include <QIODevice>
@@ -7,12 +8,16 @@
 #include <algorithm>
 #include <cstring>
 
-// A device that hands out its bytes up to a point and then fails every read,
-// as a dying disk or a lost network share does.
+// A device that hands out its bytes in reads of at most jeLesen bytes, like
+// a pipe, and from fehlerAb on fails every read, as a dying disk or a lost
+// network share does (fehlerAb < 0: it never fails).
 class Fehlgeraet : public QIODevice {
 public:
-    Fehlgeraet(QByteArray daten, qint64 fehlerAb)
-        : m_daten(std::move(daten)), m_fehlerAb(std::min(fehlerAb, qint64(m_daten.size())))
+    Fehlgeraet(QByteArray daten, qint64 fehlerAb, qint64 jeLesen = 1 << 30)
+        : m_daten(std::move(daten)),
+          m_fehlerAb(fehlerAb < 0 ? m_daten.size() + 1
+                                  : std::min(fehlerAb, qint64(m_daten.size()))),
+          m_jeLesen(jeLesen)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
@@ -26,7 +31,8 @@ protected:
             setErrorString(QStringLiteral("Eingabe-/Ausgabefehler"));
             return -1;
         }
-        const qint64 n = std::min(hoechstens, m_fehlerAb - m_pos);
+        const qint64 n =
+            std::min({hoechstens, m_jeLesen, m_fehlerAb - m_pos, qint64(m_daten.size()) - m_pos});
         std::memcpy(ziel, m_daten.constData() + m_pos, std::size_t(n));
         m_pos += n;
         return n;
@@ -36,27 +42,29 @@ protected:
 private:
     QByteArray m_daten;
     qint64 m_fehlerAb;
+    qint64 m_jeLesen;
     qint64 m_pos = 0;
 };
 
-// Three reader buffers full of list entries ("[Eintrag 0" ...), none of them
+// Three reader blocks full of list entries ("[Eintrag 0" ...), none of them
 // in the main area: every pass reads to the end.
-inline QByteArray dreiPufferArchiv()
+inline QByteArray dreiBloeckeArchiv()
 {
     QByteArray daten;
     QByteArray zeile;
-    for (int i = 0; daten.size() < 3 * 64 * 1024; ++i) {
+    for (int i = 0; daten.size() < qsizetype(3 * ArchivLeser::blockgroesse); ++i) {
         archivzeile(QStringLiteral("[Eintrag %1").arg(i), zeile);
         daten += zeile + "\r\n";
     }
     return daten;
 }
 
-// Where reads of a 64 KiB buffer meet a failure: at its edges, twice its
-// size, between CR and LF, and at the very end instead of the end of file.
+// Where the reader's reads meet a failure: at the edges of its block size,
+// twice that, between CR and LF, and at the very end instead of the end of
+// file.
 inline QList<std::pair<const char *, qint64>> fehlerstellen(const QByteArray &daten)
 {
-    constexpr qint64 puffer = 64 * 1024;
+    constexpr auto puffer = qint64(ArchivLeser::blockgroesse);
     return {{"sofort", 0},
             {"nach einem Byte", 1},
             {"Puffer - 1", puffer - 1},

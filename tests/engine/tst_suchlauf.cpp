@@ -213,7 +213,7 @@ void TestSuchlauf::leseFehler_data()
     QTest::addColumn<QByteArray>("daten");
     QTest::addColumn<qint64>("fehlerAb");
     QTest::addColumn<int>("bereich");
-    const QByteArray daten = dreiPufferArchiv();
+    const QByteArray daten = dreiBloeckeArchiv();
     for (const auto &[name, stelle] : fehlerstellen(daten)) {
         for (int bereich : {0, 1})
             QTest::addRow("%s, Bereich %d", name, bereich) << daten << stelle << bereich;

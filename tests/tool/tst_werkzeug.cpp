@@ -235,7 +235,7 @@ void TestWerkzeug::leseFehler_data()
 {
     QTest::addColumn<QStringList>("argumente");
     QTest::addColumn<qint64>("fehlerAb");
-    for (const auto &[stelle, fehlerAb] : fehlerstellen(dreiPufferArchiv())) {
+    for (const auto &[stelle, fehlerAb] : fehlerstellen(dreiBloeckeArchiv())) {
         QTest::addRow("search, %s", stelle)
             << QStringList{u"search"_s, u"--area"_s, u"1"_s} << fehlerAb;
         QTest::addRow("category, %s", stelle)
@@ -247,7 +247,7 @@ void TestWerkzeug::leseFehler()
 {
     QFETCH(QStringList, argumente);
     QFETCH(qint64, fehlerAb);
-    const QByteArray daten = dreiPufferArchiv();
+    const QByteArray daten = dreiBloeckeArchiv();
     const Lauf lauf = ausfuehren(argumente, {}, false,
                                  [&] { return std::make_unique<Fehlgeraet>(daten, fehlerAb); });
     QCOMPARE(lauf.status, 1);
