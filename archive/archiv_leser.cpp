@@ -11,6 +11,11 @@ ArchivLeser::ArchivLeser(const QString &pfad)
 
 ArchivLeser::ArchivLeser(QIODevice &geraet) : m_geraet(&geraet), m_puffer(blockgroesse) {}
 
+ArchivLeser::ArchivLeser(std::unique_ptr<QIODevice> geraet)
+    : m_eigenesGeraet(std::move(geraet)), m_geraet(m_eigenesGeraet.get()), m_puffer(blockgroesse)
+{
+}
+
 bool ArchivLeser::oeffnen()
 {
     // A directory opens fine on some systems and then fails every read;

@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
     explicit ArchivLeser(const QString &pfad);
     // Reads from a device the caller has opened (standard input, a buffer).
     explicit ArchivLeser(QIODevice &geraet);
+    // Reads from an open device and closes it when done.
+    explicit ArchivLeser(std::unique_ptr<QIODevice> geraet);
 
     // False when the file is missing, unreadable or not a regular file.
     [[nodiscard]] bool oeffnen();
@@ -44,6 +47,7 @@ private:
     std::size_t blockende() const;
 
     QFile m_datei;
+    std::unique_ptr<QIODevice> m_eigenesGeraet;
     QIODevice *m_geraet;
     std::vector<char> m_puffer;
     std::size_t m_anfang = 0; // first byte not yet handed out

@@ -33,6 +33,32 @@ Platzhaltermuster::Platzhaltermuster(const QString &muster)
         }
         ++m_mindestlaenge;
     }
+    while (m_anfangsteile < m_teile.size() && m_teile[m_anfangsteile].art != Art::Stern)
+        ++m_anfangsteile;
+    while (m_hatStern && m_endteile < m_teile.size() &&
+           m_teile[m_teile.size() - 1 - m_endteile].art != Art::Stern)
+        ++m_endteile;
+}
+
+std::optional<Bytepaar> Platzhaltermuster::bytepaar() const
+{
+    std::size_t besterAnfang = 0;
+    std::size_t besteLaenge = 0;
+    for (std::size_t i = 0; i < m_teile.size();) {
+        std::size_t j = i;
+        while (j < m_teile.size() && m_teile[j].art == Art::Zeichen)
+            ++j;
+        if (j - i > besteLaenge) {
+            besterAnfang = i;
+            besteLaenge = j - i;
+        }
+        i = j + 1;
+    }
+    if (besteLaenge == 0)
+        return std::nullopt;
+    const unsigned char vorn = m_teile[besterAnfang].zeichen;
+    const unsigned char hinten = m_teile[besterAnfang + besteLaenge - 1].zeichen;
+    return Bytepaar{{vorn, vorn}, {hinten, hinten}, besteLaenge - 1};
 }
 
 // Reads a list that starts at pos (just after "[") and returns the position
@@ -101,6 +127,17 @@ bool Platzhaltermuster::passt(std::string_view zeile) const
         return false;
     if (!m_hatStern && zeile.size() != m_mindestlaenge)
         return false;
+    // The parts before the first star and after the last one sit at the
+    // line's two ends: testing them first turns most lines away at once.
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(zeile[i]); };
+    for (std::size_t i = 0; i < m_anfangsteile; ++i) {
+        if (!teilPasst(m_teile[i], byte(i), m_klassen))
+            return false;
+    }
+    for (std::size_t i = 1; i <= m_endteile; ++i) {
+        if (!teilPasst(m_teile[m_teile.size() - i], byte(zeile.size() - i), m_klassen))
+            return false;
+    }
 
     // Walk line and pattern together; on a mismatch go back to the last star
     // and let it swallow one more character. Earlier stars never need to be

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "search/bytepaar.h"
+
 #include <QString>
 
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +31,11 @@ public:
 
     // False when a "[" has no closing "]": such a pattern matches nothing.
     bool gueltig() const { return m_gueltig; }
+    // False when no line can match.
+    bool erfuellbar() const { return m_gueltig && !m_unerfuellbar; }
+    // The first and last byte of the longest run of plain characters, which
+    // every matching line holds; nothing when the pattern has none.
+    std::optional<Bytepaar> bytepaar() const;
 
 private:
     enum class Art : std::uint8_t { Stern, Beliebig, Ziffer, Zeichen, Klasse, Nie };
@@ -44,6 +52,8 @@ private:
     std::vector<Teil> m_teile;
     std::vector<std::bitset<256>> m_klassen;
     std::size_t m_mindestlaenge = 0; // characters the pattern needs at least
+    std::size_t m_anfangsteile = 0;  // parts before the first star
+    std::size_t m_endteile = 0;      // parts after the last star
     bool m_hatStern = false;
     bool m_gueltig = true;
     bool m_unerfuellbar = false; // holds a character no archive byte can be

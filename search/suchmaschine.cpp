@@ -2,13 +2,9 @@
 
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
-#include "archive/zeichen_tausch.h"
 #include "search/meldungen.h"
-#include "search/platzhaltermuster.h"
-#include "search/teilstringsuche.h"
-
-#include <optional>
-#include <string>
+#include "search/puffersuche.h"
+#include "search/zeilentest.h"
 
 QString leerzeichenEntfernen(const QString &text)
 {
@@ -21,6 +17,22 @@ QString leerzeichenEntfernen(const QString &text)
     return text.sliced(anfang, ende - anfang);
 }
 
+namespace {
+
+// Every entry of a list-only area, without its marker, in file order.
+bool listeLesen(ArchivLeser &leser, qint16 bereich, QStringList &texte)
+{
+    std::string_view zeile;
+    while (leser.naechsteZeile(zeile)) {
+        const auto gelesen = eintrag(zeile);
+        if (gelesen && gelesen->bereich == bereich)
+            texte.append(klartext(gelesen->text));
+    }
+    return !leser.fehlgeschlagen();
+}
+
+} // namespace
+
 Suchmaschine::Suchmaschine(QString archivPfad, Geraeteoeffner oeffner)
     : m_archivPfad(std::move(archivPfad)), m_oeffner(std::move(oeffner))
 {
@@ -32,68 +44,51 @@ Suchmaschine::Ausgang Suchmaschine::scheitern(const QString &grund)
     return Ausgang::Fehler;
 }
 
-Suchmaschine::Ausgang Suchmaschine::suchlauf(const QString &begriff, SuchAnzeige &anzeige)
+// The archive, opened for one read; null when that fails (see m_fehler).
+// It is closed again when the read ends, however it ends.
+std::unique_ptr<ArchivLeser> Suchmaschine::oeffnen()
 {
-    suchbegriff = begriff;
-    return pass(anzeige);
+    m_fehler.clear();
+    auto leser = m_oeffner ? std::make_unique<ArchivLeser>(m_oeffner())
+                           : std::make_unique<ArchivLeser>(m_archivPfad);
+    if (!leser->oeffnen()) {
+        m_fehler = leser->fehler();
+        return nullptr;
+    }
+    return leser;
 }
 
-Suchmaschine::Ausgang Suchmaschine::pass(SuchAnzeige &anzeige)
+void Suchmaschine::hinzufuegen(const QStringList &neu, SuchAnzeige &anzeige)
 {
-    if (anhaengen == 0) {
-        anzeige.ergebnisseLeeren();
-        gefundene_zeilen.clear();
-        m_eintraege = 0;
-    }
-    m_fehler.clear();
-
-    const std::unique_ptr<QIODevice> geraet = m_oeffner ? m_oeffner() : nullptr;
-    std::optional<ArchivLeser> datei;
-    if (geraet)
-        datei.emplace(*geraet);
-    else
-        datei.emplace(m_archivPfad);
-    ArchivLeser &leser = *datei;
-    if (!leser.oeffnen())
-        return scheitern(leser.fehler());
-
-    suchbegriff = leerzeichenEntfernen(suchbegriff);
-
-    // The term is scrambled once; every test compares scrambled forms, so no
-    // line is unscrambled unless it is listed.
-    const QString muster = zeichen_tausch(suchbegriff);
-    const Teilstringsuche teilstring(muster);
-    const Platzhaltermuster platzhalter(muster);
-
-    QStringList neu;
-    qint64 zeilennummer = 0;
-    int treffer = 0;
-    std::string_view zeile;
-    while (leser.naechsteZeile(zeile)) {
-        ++zeilennummer;
-        const auto gelesen = eintrag(zeile);
-        if (!gelesen || gelesen->bereich != bereich_nr)
-            continue;
-        if (bereich_nr != 0) {
-            neu.append(klartext(gelesen->text));
-            continue;
-        }
-        const bool passt = teilstring.enthalten(zeile) || platzhalter.passt(zeile);
-        if (!passt || gefundene_zeilen.contains(zeilennummer))
-            continue;
-        neu.append(klartext(zeile));
-        gefundene_zeilen.insert(zeilennummer);
-        if (++treffer == trefferGrenze)
-            break;
-    }
-    // Nothing of a pass whose read failed reaches the list.
-    if (leser.fehlgeschlagen())
-        return scheitern(leser.fehler());
-    leser.schliessen();
-
     anzeige.ergebnisseHinzufuegen(neu);
     m_eintraege += neu.size();
     anzeige.anzahlSetzen(meldungen::anzahl(m_eintraege));
+}
+
+Suchmaschine::Ausgang Suchmaschine::suchlauf(const QString &begriff, SuchAnzeige &anzeige)
+{
+    anzeige.ergebnisseLeeren();
+    gefundene_zeilen.clear();
+    m_eintraege = 0;
+    suchbegriff = leerzeichenEntfernen(begriff);
+    const auto leser = oeffnen();
+    if (!leser)
+        return Ausgang::Fehler;
+
+    QStringList neu;
+    if (bereich_nr != 0) {
+        if (!listeLesen(*leser, bereich_nr, neu))
+            return scheitern(leser->fehler());
+    } else {
+        std::vector<std::vector<Fundstelle>> funde;
+        if (!hauptbereichDurchsuchen(*leser, {Zeilentest(suchbegriff)}, trefferGrenze, funde))
+            return scheitern(leser->fehler());
+        for (const Fundstelle &fund : funde.front()) {
+            neu.append(fund.text);
+            gefundene_zeilen.insert(fund.zeile);
+        }
+    }
+    hinzufuegen(neu, anzeige);
     return Ausgang::Erledigt;
 }
 
@@ -103,22 +98,53 @@ Suchmaschine::Ausgang Suchmaschine::kategoriesuche(const QString &gewaehlt, Such
     if (gewaehlt == meldungen::versautName && !bestaetigen())
         return Ausgang::Abgelehnt;
 
-    anhaengen = 1;
     anzeige.ergebnisseLeeren();
     gefundene_zeilen.clear();
     m_eintraege = 0;
+    const int zeile = m_kategorien.zeileZu(gewaehlt);
+    return zeile > 0 ? kette(m_kategorien.suchbegriffe(zeile), anzeige) : Ausgang::Erledigt;
+}
 
-    Ausgang ausgang = Ausgang::Erledigt;
-    if (const int zeile = m_kategorien.zeileZu(gewaehlt); zeile > 0) {
-        // The list is tested between passes only, so one pass may take it
-        // from 99 to 199 entries.
-        for (const QString &begriff : m_kategorien.suchbegriffe(zeile)) {
-            suchbegriff = begriff;
-            ausgang = pass(anzeige);
-            if (ausgang != Ausgang::Erledigt || m_eintraege >= trefferGrenze)
+Suchmaschine::Ausgang Suchmaschine::kette(const std::array<QString, 6> &begriffe,
+                                          SuchAnzeige &anzeige)
+{
+    const auto leser = oeffnen();
+    if (!leser)
+        return Ausgang::Fehler;
+
+    // A pass skips only lines listed before it, and a pass runs only while
+    // the list holds fewer than 100: no pass skips more than 99 lines, so
+    // 199 hits per term are all the chain can need.
+    std::vector<std::vector<Fundstelle>> funde(begriffe.size());
+    QStringList liste;
+    if (bereich_nr != 0) {
+        if (!listeLesen(*leser, bereich_nr, liste))
+            return scheitern(leser->fehler());
+    } else {
+        std::vector<Zeilentest> tests;
+        for (const QString &begriff : begriffe)
+            tests.emplace_back(leerzeichenEntfernen(begriff));
+        if (!hauptbereichDurchsuchen(*leser, tests, 2 * trefferGrenze - 1, funde))
+            return scheitern(leser->fehler());
+    }
+
+    anhaengen = 1;
+    for (std::size_t k = 0; k < begriffe.size(); ++k) {
+        suchbegriff = leerzeichenEntfernen(begriffe[k]);
+        // A list-only area lists all its entries in every pass.
+        QStringList neu = bereich_nr != 0 ? liste : QStringList();
+        for (const Fundstelle &fund : funde[k]) {
+            if (neu.size() == trefferGrenze)
                 break;
+            if (!gefundene_zeilen.contains(fund.zeile)) {
+                neu.append(fund.text);
+                gefundene_zeilen.insert(fund.zeile);
+            }
         }
+        hinzufuegen(neu, anzeige);
+        if (m_eintraege >= trefferGrenze)
+            break;
     }
     anhaengen = 0;
-    return ausgang;
+    return Ausgang::Erledigt;
 }

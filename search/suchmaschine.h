@@ -7,12 +7,15 @@
 #include <QSet>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 // The search over the archive, shared by the window and the command-line tool.
 // Terms go in as arguments; results and the count message go out to a
 // SuchAnzeige. It knows no widgets.
+class ArchivLeser;
+
 class Suchmaschine {
 public:
     enum class Ausgang { Erledigt, Abgelehnt, Fehler };
@@ -42,6 +45,12 @@ public:
     [[nodiscard]] Ausgang kategoriesuche(const QString &gewaehlt, SuchAnzeige &anzeige,
                                          const std::function<bool()> &bestaetigen);
 
+    // The passes of a category search for these terms, in one read of the
+    // archive: each pass adds the lines its term fits that no earlier pass
+    // listed, up to 100, and the chain ends after the pass that brings the
+    // list to 100 or more.
+    [[nodiscard]] Ausgang kette(const std::array<QString, 6> &begriffe, SuchAnzeige &anzeige);
+
     // The state a search leaves behind, for reading.
     const QString &begriff() const { return suchbegriff; }
     const QSet<qint64> &gelisteteZeilen() const { return gefundene_zeilen; }
@@ -53,9 +62,8 @@ public:
     QString archivPfad() const { return m_archivPfad; }
 
 private:
-    // One pass over the archive with suchbegriff, adding to the list while
-    // anhaengen is 1.
-    Ausgang pass(SuchAnzeige &anzeige);
+    std::unique_ptr<ArchivLeser> oeffnen();
+    void hinzufuegen(const QStringList &neu, SuchAnzeige &anzeige);
     Ausgang scheitern(const QString &grund);
 
     QString suchbegriff;           // term of the current pass, trimmed

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/bytepaar.h"
+
 #include <QString>
 
 #include <array>
@@ -18,6 +20,13 @@ public:
     explicit Teilstringsuche(const QString &muster);
 
     [[nodiscard]] bool enthalten(std::string_view zeile) const;
+
+    // True when the term is empty: every line but an empty one holds it.
+    bool leer() const { return m_muster.empty() && !m_unmoeglich; }
+    // True when no line can hold the term.
+    bool unmoeglich() const { return m_unmoeglich; }
+    // The term's first byte and its rarest other one, where the term starts.
+    Bytepaar bytepaar() const { return {m_erste, m_zweite, m_anker}; }
 
 private:
     bool restGleich(const unsigned char *stelle) const;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "archive/archiv_leser.h"
+#include "search/zeilentest.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+// A main-area line a test fits: its number in the file (from 1) and its
+// unscrambled text.
+struct Fundstelle {
+    qint64 zeile;
+    QString text;
+};
+
+// Reads the archive once and finds, for every test at once, the first
+// `bedarf` main-area lines it fits, in file order. False on a read error
+// (see leser.fehler()); funde then holds what was found before it.
+bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &tests,
+                             std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde);
+
+// The first position in [von, bis) where one of the pairs stands whole
+// inside [von, bis), or bis. Exposed for tests of the vector paths.
+std::size_t naechstesPaar(std::string_view block, std::size_t von,
+                          const std::vector<Bytepaar> &paare);
