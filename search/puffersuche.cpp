@@ -55,6 +55,12 @@ std::size_t schrittweise(const unsigned char *b, std::size_t von, std::size_t n,
 
 using Suche = std::size_t (*)(const unsigned char *, std::size_t, std::size_t,
                               const std::vector<Bytepaar> &);
+using Zaehlung = std::size_t (*)(const unsigned char *, std::size_t);
+
+std::size_t crSchrittweise(const unsigned char *b, std::size_t n)
+{
+    return static_cast<std::size_t>(std::count(b, b + n, '\r'));
+}
 
 #if defined(__x86_64__)
 
@@ -108,11 +114,47 @@ mitAvx2(const unsigned char *b, std::size_t von, std::size_t n, const std::vecto
     return mitSse2(b, i, n, paare);
 }
 
+std::size_t crMitSse2(const unsigned char *b, std::size_t n)
+{
+    std::size_t anzahl = 0;
+    std::size_t i = 0;
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
+        anzahl += static_cast<std::size_t>(
+            __builtin_popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)))));
+    }
+    return anzahl + crSchrittweise(b + i, n - i);
+}
+
+__attribute__((target("avx2,popcnt"))) std::size_t crMitAvx2(const unsigned char *b, std::size_t n)
+{
+    std::size_t anzahl = 0;
+    std::size_t i = 0;
+    const __m256i cr = _mm256_set1_epi8('\r');
+    for (; i + 32 <= n; i += 32) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
+        anzahl += static_cast<std::size_t>(__builtin_popcount(
+            static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, cr)))));
+    }
+    return anzahl + crMitSse2(b + i, n - i);
+}
+
 // AVX2 is chosen at run time: the program runs on processors without it.
+bool mitAvx2Moeglich()
+{
+    static const bool moeglich = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+    return moeglich;
+}
+
 Suche vektorsuche()
 {
-    static const Suche suche = __builtin_cpu_supports("avx2") ? mitAvx2 : mitSse2;
-    return suche;
+    return mitAvx2Moeglich() ? mitAvx2 : mitSse2;
+}
+
+Zaehlung crZaehlung()
+{
+    return mitAvx2Moeglich() ? crMitAvx2 : crMitSse2;
 }
 
 #else
@@ -122,13 +164,18 @@ Suche vektorsuche()
     return schrittweise;
 }
 
+Zaehlung crZaehlung()
+{
+    return crSchrittweise;
+}
+
 #endif
 
 // Counts the line ends in [von, bis): every CR ends one line.
 qint64 zeilenenden(std::string_view block, std::size_t von, std::size_t bis)
 {
-    return static_cast<qint64>(std::count(block.begin() + static_cast<std::ptrdiff_t>(von),
-                                          block.begin() + static_cast<std::ptrdiff_t>(bis), '\r'));
+    const auto *b = reinterpret_cast<const unsigned char *>(block.data());
+    return static_cast<qint64>(crZaehlung()(b + von, bis - von));
 }
 
 // Scans one block for one test. ersteZeile: the number of the block's first
@@ -177,16 +224,13 @@ std::size_t naechstesPaar(std::string_view block, std::size_t von,
 }
 
 bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &tests,
-                             std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde)
+                             std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde,
+                             const std::function<bool()> &genug)
 {
     funde.assign(tests.size(), {});
-    const auto fertig = [&] {
-        return std::all_of(funde.begin(), funde.end(),
-                           [&](const auto &f) { return f.size() >= bedarf; });
-    };
     qint64 ersteZeile = 1;
     std::string_view block;
-    while (!fertig() && leser.naechsterBlock(block)) {
+    while (!genug() && leser.naechsterBlock(block)) {
         for (std::size_t i = 0; i < tests.size(); ++i)
             blockDurchsuchen(block, ersteZeile, tests[i], bedarf, funde[i]);
         ersteZeile += zeilenenden(block, 0, block.size());

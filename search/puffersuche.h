@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -17,10 +18,12 @@ struct Fundstelle {
 };
 
 // Reads the archive once and finds, for every test at once, the first
-// `bedarf` main-area lines it fits, in file order. False on a read error
-// (see leser.fehler()); funde then holds what was found before it.
+// `bedarf` main-area lines it fits, in file order. genug is asked after each
+// block whether what was found settles the caller's question; reading stops
+// then. False on a read error (see leser.fehler()).
 bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &tests,
-                             std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde);
+                             std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde,
+                             const std::function<bool()> &genug);
 
 // The first position in [von, bis) where one of the pairs stands whole
 // inside [von, bis), or bis. Exposed for tests of the vector paths.

@@ -31,6 +31,42 @@ bool listeLesen(ArchivLeser &leser, qint16 bereich, QStringList &texte)
     return !leser.fehlgeschlagen();
 }
 
+// What the passes of a chain list, worked out from the first hits of each
+// term. A pass is settled when its term has all the hits the chain can
+// need, or 100 lines new to the list, or the archive has ended; the chain
+// is settled when its passes are, up to the one that brings the list to 100.
+struct Kettenlauf {
+    std::vector<QStringList> laeufe; // the new texts of each pass that ran
+    QSet<qint64> zeilen;             // the lines they list
+    bool entschieden = false;
+};
+
+Kettenlauf ketteAuswerten(const std::vector<std::vector<Fundstelle>> &funde, std::size_t bedarf,
+                          bool dateiende)
+{
+    Kettenlauf lauf;
+    qsizetype eintraege = 0;
+    for (const std::vector<Fundstelle> &begriff : funde) {
+        QStringList neu;
+        for (const Fundstelle &fund : begriff) {
+            if (neu.size() == Suchmaschine::trefferGrenze)
+                break;
+            if (!lauf.zeilen.contains(fund.zeile)) {
+                neu.append(fund.text);
+                lauf.zeilen.insert(fund.zeile);
+            }
+        }
+        if (!dateiende && begriff.size() < bedarf && neu.size() < Suchmaschine::trefferGrenze)
+            return lauf; // a later hit of this term may still join the pass
+        eintraege += neu.size();
+        lauf.laeufe.push_back(std::move(neu));
+        if (eintraege >= Suchmaschine::trefferGrenze)
+            break;
+    }
+    lauf.entschieden = true;
+    return lauf;
+}
+
 } // namespace
 
 Suchmaschine::Suchmaschine(QString archivPfad, Geraeteoeffner oeffner)
@@ -81,7 +117,9 @@ Suchmaschine::Ausgang Suchmaschine::suchlauf(const QString &begriff, SuchAnzeige
             return scheitern(leser->fehler());
     } else {
         std::vector<std::vector<Fundstelle>> funde;
-        if (!hauptbereichDurchsuchen(*leser, {Zeilentest(suchbegriff)}, trefferGrenze, funde))
+        const auto genug = [&] { return !funde.empty() && funde[0].size() >= trefferGrenze; };
+        if (!hauptbereichDurchsuchen(*leser, {Zeilentest(suchbegriff)}, trefferGrenze, funde,
+                                     genug))
             return scheitern(leser->fehler());
         for (const Fundstelle &fund : funde.front()) {
             neu.append(fund.text);
@@ -115,36 +153,35 @@ Suchmaschine::Ausgang Suchmaschine::kette(const std::array<QString, 6> &begriffe
     // A pass skips only lines listed before it, and a pass runs only while
     // the list holds fewer than 100: no pass skips more than 99 lines, so
     // 199 hits per term are all the chain can need.
-    std::vector<std::vector<Fundstelle>> funde(begriffe.size());
-    QStringList liste;
+    constexpr std::size_t bedarf = 2 * trefferGrenze - 1;
+    Kettenlauf lauf;
     if (bereich_nr != 0) {
+        // A list-only area lists all its entries in every pass.
+        QStringList liste;
         if (!listeLesen(*leser, bereich_nr, liste))
             return scheitern(leser->fehler());
+        for (std::size_t k = 0; k < begriffe.size(); ++k) {
+            lauf.laeufe.push_back(liste);
+            if (static_cast<qsizetype>(k + 1) * liste.size() >= trefferGrenze)
+                break;
+        }
     } else {
         std::vector<Zeilentest> tests;
         for (const QString &begriff : begriffe)
             tests.emplace_back(leerzeichenEntfernen(begriff));
-        if (!hauptbereichDurchsuchen(*leser, tests, 2 * trefferGrenze - 1, funde))
+        std::vector<std::vector<Fundstelle>> funde;
+        const auto genug = [&] { return ketteAuswerten(funde, bedarf, false).entschieden; };
+        if (!hauptbereichDurchsuchen(*leser, tests, bedarf, funde, genug))
             return scheitern(leser->fehler());
+        lauf = ketteAuswerten(funde, bedarf, true);
     }
 
     anhaengen = 1;
-    for (std::size_t k = 0; k < begriffe.size(); ++k) {
+    for (std::size_t k = 0; k < lauf.laeufe.size(); ++k) {
         suchbegriff = leerzeichenEntfernen(begriffe[k]);
-        // A list-only area lists all its entries in every pass.
-        QStringList neu = bereich_nr != 0 ? liste : QStringList();
-        for (const Fundstelle &fund : funde[k]) {
-            if (neu.size() == trefferGrenze)
-                break;
-            if (!gefundene_zeilen.contains(fund.zeile)) {
-                neu.append(fund.text);
-                gefundene_zeilen.insert(fund.zeile);
-            }
-        }
-        hinzufuegen(neu, anzeige);
-        if (m_eintraege >= trefferGrenze)
-            break;
+        hinzufuegen(lauf.laeufe[k], anzeige);
     }
+    gefundene_zeilen = lauf.zeilen;
     anhaengen = 0;
     return Ausgang::Erledigt;
 }
