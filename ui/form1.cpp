@@ -106,8 +106,10 @@ void Form1::verbinden()
             *bereich->button(index), [this, index] { bereich_GotFocus(index); },
             [this, index] { bereich_LostFocus(index); });
     }
-    ui->sucherg->installEventFilter(this);
-    ui->kateg->installEventFilter(this);
+    for (QListWidget *liste : {ui->sucherg, ui->kateg}) {
+        auswahlHalten(*liste);
+        liste->installEventFilter(this);
+    }
     for (QPushButton *knopf : {ui->suchestart, ui->textkop, ui->Command1, ui->Befehl1})
         knopf->installEventFilter(this);
     for (QAbstractButton *knopf : bereich->buttons()) {
@@ -239,7 +241,10 @@ void Form1::sucherg_DblClick()
 
 void Form1::sucherg_KeyDown(int taste, Qt::KeyboardModifiers)
 {
-    if (taste != Qt::Key_Return && taste != Qt::Key_Enter)
+    // With nothing chosen there is nothing to copy, and the clipboard keeps
+    // what the user had there.
+    if ((taste != Qt::Key_Return && taste != Qt::Key_Enter) ||
+        ui->sucherg->selectedItems().isEmpty())
         return;
     sucherg_Click();
     textkop_Click();
@@ -406,10 +411,12 @@ bool Form1::eventFilter(QObject *objekt, QEvent *ereignis)
         return QDialog::eventFilter(objekt, ereignis);
     const auto &taste = *static_cast<QKeyEvent *>(ereignis);
     if (objekt == ui->sucherg) {
+        const bool kopiert = istEnter(taste) && !ui->sucherg->selectedItems().isEmpty();
         sucherg_KeyDown(taste.key(), taste.modifiers());
-        // Handed on, the same Enter would copy a second time through the
-        // default button.
-        return istEnter(taste) || cursorEintragWaehlen(*ui->sucherg, taste.key());
+        // After a copy the copy button is the default: handed on, the same
+        // Enter would copy a second time. Otherwise Enter goes on to the default
+        // button, as from any other control.
+        return kopiert || cursorEintragWaehlen(*ui->sucherg, taste.key());
     }
     if (objekt == ui->kateg)
         return cursorEintragWaehlen(*ui->kateg, taste.key());

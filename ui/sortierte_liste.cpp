@@ -2,8 +2,39 @@
 
 #include "ergebnis_ordnung.h"
 
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QSignalBlocker>
+
+namespace {
+
+class GehalteneAuswahl : public QItemSelectionModel {
+public:
+    using QItemSelectionModel::QItemSelectionModel;
+    using QItemSelectionModel::select;
+
+    void select(const QItemSelection &auswahl, SelectionFlags befehl) override
+    {
+        // A plain Clear is the program's: the list is being emptied or refilled.
+        const bool vomNutzer = (befehl & (Select | Deselect | Toggle)) != 0;
+        if (vomNutzer && !selectedIndexes().isEmpty() && nachherLeer(auswahl, befehl))
+            return;
+        QItemSelectionModel::select(auswahl, befehl);
+    }
+
+private:
+    bool nachherLeer(const QItemSelection &auswahl, SelectionFlags befehl) const
+    {
+        QItemSelection nachher = (befehl & Clear) ? QItemSelection() : selection();
+        for (const SelectionFlag art : {Select, Deselect, Toggle}) {
+            if (befehl & art)
+                nachher.merge(auswahl, art);
+        }
+        return nachher.indexes().isEmpty();
+    }
+};
+
+} // namespace
 
 void sortiertHinzufuegen(QListWidget &liste, const QStringList &neu)
 {
@@ -26,6 +57,13 @@ QString gewaehlterText(const QListWidget &liste)
 {
     const QList<QListWidgetItem *> gewaehlt = liste.selectedItems();
     return gewaehlt.isEmpty() ? QString() : gewaehlt.first()->text();
+}
+
+void auswahlHalten(QListWidget &liste)
+{
+    QItemSelectionModel *vorher = liste.selectionModel();
+    liste.setSelectionModel(new GehalteneAuswahl(liste.model(), &liste));
+    delete vorher;
 }
 
 bool cursorEintragWaehlen(QListWidget &liste, int taste)

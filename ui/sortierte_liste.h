@@ -14,6 +14,12 @@ void sortiertHinzufuegen(QListWidget &liste, const QStringList &neu);
 // The text of the selected entry, or an empty text when none is selected.
 QString gewaehlterText(const QListWidget &liste);
 
+// Single selection as the window's lists keep it: once an entry is chosen,
+// the user can choose another one but not none. The toolkit's own single
+// selection gives the choice back on Ctrl+click and Ctrl+Space, which would
+// empty the current text or the results of a category.
+void auswahlHalten(QListWidget &liste);
+
 // Entering a list by keyboard puts the toolkit's cursor on the first entry
 // without selecting it, so the first Down would skip that entry. While nothing
 // is selected, the first Up or Down selects the entry under the cursor.

@@ -71,8 +71,9 @@ struct Testfenster {
 };
 
 // Acts as a user, step by step (separated by blanks): a key such as "Tab" or "Alt+W", 'TEXT
-// typed, klick:NAME, eintrag:LISTE:TEXT or doppel:LISTE:TEXT on the entry that starts with TEXT,
-// menue:NAME, antwort:Yes or antwort:No for the boxes to come, and ohneArchiv.
+// typed, klick:NAME, eintrag:LISTE:TEXT, strg:LISTE:TEXT (with Ctrl) or doppel:LISTE:TEXT on the
+// entry that starts with TEXT, menue:NAME, antwort:Yes or antwort:No for the boxes to come, and
+// ohneArchiv.
 void ablaufen(Testfenster &form, const QString &schritte)
 {
     for (const QString &schritt : schritte.split(u' ', Qt::SkipEmptyParts)) {
@@ -82,12 +83,13 @@ void ablaufen(Testfenster &form, const QString &schritte)
             QTest::keyClicks(QApplication::focusWidget(), schritt.mid(1));
         } else if (art == u"klick") {
             QTest::mouseClick(form.teil(wert), Qt::LeftButton);
-        } else if (art == u"eintrag" || art == u"doppel") {
+        } else if (art == u"eintrag" || art == u"strg" || art == u"doppel") {
             auto *liste = form.teil<QListWidget>(wert.section(u':', 0, 0));
             const auto treffer = liste->findItems(wert.section(u':', 1), Qt::MatchStartsWith);
             QVERIFY2(!treffer.isEmpty(), qPrintable(schritt));
             const QPoint mitte = liste->visualItemRect(treffer[0]).center();
-            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, mitte);
+            const auto umschalter = art == u"strg" ? Qt::ControlModifier : Qt::NoModifier;
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, umschalter, mitte);
             if (art == u"doppel") // a real double click begins with a whole click
                 QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, mitte);
         } else if (art == u"menue") {
@@ -269,6 +271,19 @@ void Form1Test::ablauf_data()
           gefunden + u"eintrag:sucherg:Alpha klick:akttext Ctrl+End '\u00A0! klick:textkop"_s,
           u"kopiert=Alpha Liebe\u00A0!; Label3=Aktueller Text (13 Zeichen); "_s + hinweis);
     zeile("leerer Text", u"Return klick:textkop"_s, u"kopiert=; "_s + hinweis);
+    // With nothing chosen in the list, Enter copies nothing itself and goes on to the default.
+    zeile("Enter ohne Auswahl an Info", gefunden + u"Tab Tab menue:m_info_info Return"_s,
+          u"kopiert=vorher; meldungen=; tafeln=; Label3=Aktueller Text"_s);
+    zeile("Enter ohne Auswahl sucht", gefunden + u"Tab Tab ohneArchiv Return"_s,
+          u"kopiert=vorher; meldungen=Fehler!(*OK); beendet=1"_s);
+    zeile("Enter ohne Auswahl an Text kopieren",
+          gefunden + u"eintrag:sucherg:beta eintrag:kateg:Liebe Backtab Backtab Backtab Return"_s,
+          u"weg=akttext,textkop,sucherg; kopiert=beta liebe; "_s + hinweis);
+    // A chosen entry stays chosen.
+    zeile("Strg+Klick lässt den Text", gefunden + u"eintrag:sucherg:beta strg:sucherg:beta"_s,
+          u"Label3=Aktueller Text (10 Zeichen)"_s);
+    zeile("Strg+Leertaste lässt die Kategorie", gefunden + u"eintrag:kateg:Liebe Ctrl+Space"_s,
+          treffer + u"; anzahlgef=3 gefundene Einträge!"_s);
 
     const QString folge = u"weg=suchestart,sucherg,textkop,akttext,kateg,"_s;
     zeile("Tabfolge", gefunden + u"Tab Tab Tab Tab Tab Tab Tab"_s, folge + u"bereich_0,suchen"_s);
