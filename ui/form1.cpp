@@ -6,6 +6,7 @@
 #include "schrift.h"
 #include "sortierte_liste.h"
 #include "suchbegriff.h"
+#include "textfeld.h"
 #include "twips.h"
 #include "ui_form1.h"
 #include "unterkante.h"
@@ -229,8 +230,8 @@ void Form1::bereich_LostFocus(int)
 void Form1::sucherg_Click()
 {
     const QString text = gewaehlterText(*ui->sucherg);
-    ui->akttext->setPlainText(text);
-    ui->sucherg->setToolTip(text);
+    textSetzen(*ui->akttext, text);
+    ui->sucherg->setToolTip(listenText(text));
     standardknopf(ui->textkop);
 }
 
@@ -252,13 +253,13 @@ void Form1::sucherg_KeyDown(int taste, Qt::KeyboardModifiers)
 
 void Form1::textkop_Click()
 {
-    QGuiApplication::clipboard()->setText(akttextText());
+    QGuiApplication::clipboard()->setText(textLesen(*ui->akttext));
     m_meldung(this, {fenstertexte::hinweisTitel, fenstertexte::hinweisText});
 }
 
 void Form1::akttext_Change()
 {
-    ui->Label3->setText(fenstertexte::aktuellerText(akttextText().size()));
+    ui->Label3->setText(fenstertexte::aktuellerText(textLaenge(*ui->akttext)));
 }
 
 void Form1::anzahlgef_Change()
@@ -353,16 +354,6 @@ bool Form1::versautBestaetigt()
     const Meldung frage{meldungen::versautTitel, meldungen::versautFrage,
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
     return m_meldung(this, frage) == QMessageBox::Yes;
-}
-
-QString Form1::akttextText() const
-{
-    // The document keeps line breaks as paragraph separators; toPlainText()
-    // would also turn no-break spaces into plain ones.
-    QString text = ui->akttext->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
 }
 
 void Form1::programmBeenden(int status)

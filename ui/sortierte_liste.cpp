@@ -8,6 +8,17 @@
 
 namespace {
 
+// More than a row of the result list or a tool tip shows on any screen, even
+// in the narrowest characters.
+constexpr qsizetype gezeigteZeichen = 500;
+
+// An entry keeps the whole text beside the shortened one only when it was cut.
+QString ganzerText(const QListWidgetItem &eintrag)
+{
+    const QVariant ganz = eintrag.data(Qt::UserRole);
+    return ganz.isValid() ? ganz.toString() : eintrag.text();
+}
+
 class GehalteneAuswahl : public QItemSelectionModel {
 public:
     using QItemSelectionModel::QItemSelectionModel;
@@ -43,20 +54,38 @@ void sortiertHinzufuegen(QListWidget &liste, const QStringList &neu)
     QStringList alle;
     alle.reserve(liste.count() + neu.size());
     for (int i = 0; i < liste.count(); ++i)
-        alle.append(liste.item(i)->text());
+        alle.append(ganzerText(*liste.item(i)));
     alle.append(neu);
     ergebnisseSortieren(alle);
 
     // Refilling is the program's doing, not a choice of the user.
     const QSignalBlocker sperre(liste);
     liste.clear();
-    liste.addItems(alle);
+    QStringList zeilen;
+    zeilen.reserve(alle.size());
+    for (const QString &text : std::as_const(alle))
+        zeilen.append(listenText(text));
+    liste.addItems(zeilen);
+    for (int i = 0; i < liste.count(); ++i) {
+        if (zeilen[i].size() != alle[i].size())
+            liste.item(i)->setData(Qt::UserRole, alle[i]);
+    }
+}
+
+QString listenText(const QString &text)
+{
+    if (text.size() <= gezeigteZeichen)
+        return text;
+    qsizetype laenge = gezeigteZeichen - 1;
+    if (text[laenge - 1].isHighSurrogate())
+        --laenge; // never half a character
+    return text.first(laenge) + u'…';
 }
 
 QString gewaehlterText(const QListWidget &liste)
 {
     const QList<QListWidgetItem *> gewaehlt = liste.selectedItems();
-    return gewaehlt.isEmpty() ? QString() : gewaehlt.first()->text();
+    return gewaehlt.isEmpty() ? QString() : ganzerText(*gewaehlt.first());
 }
 
 void auswahlHalten(QListWidget &liste)

@@ -11,7 +11,13 @@ class QListWidget;
 // entries are not inserted one by one into the middle.
 void sortiertHinzufuegen(QListWidget &liste, const QStringList &neu);
 
-// The text of the selected entry, or an empty text when none is selected.
+// What a list row shows of a text. A row shows a few hundred characters at
+// most, and the view lays out whatever a row holds: an entry of megabytes
+// would cost seconds and gigabytes on every repaint. Longer texts are cut
+// and end in "…"; the entry keeps its whole text for everything else.
+QString listenText(const QString &text);
+
+// The whole text of the selected entry, or an empty text when none is selected.
 QString gewaehlterText(const QListWidget &liste);
 
 // Single selection as the window's lists keep it: once an entry is chosen,

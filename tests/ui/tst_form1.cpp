@@ -22,8 +22,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// A long entry with line feeds: more than a list row shows and than one paragraph of the text box.
+const QString lang = u"Lang"_s + u"Zeile 0123456789\n"_s.repeated(300);
 const QStringList archiv = u"# liebe im Kommentar|Ich liebe dich.|beta liebe|Alpha Liebe|"
-                           u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|');
+                           u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|')
+                           << lang;
 
 // The real window on an archive of its own. Each real box is recorded as title(buttons, the
 // default marked *) and answered with `antwort` (none: its default); an ending is recorded.
@@ -284,6 +287,11 @@ void Form1Test::ablauf_data()
           u"Label3=Aktueller Text (10 Zeichen)"_s);
     zeile("Strg+Leertaste lässt die Kategorie", gefunden + u"eintrag:kateg:Liebe Ctrl+Space"_s,
           treffer + u"; anzahlgef=3 gefundene Einträge!"_s);
+    const QString kurz = lang.first(499) + u'…';
+    zeile("langer Eintrag gekürzt gezeigt, ganz kopiert",
+          u"Return 'lang Return Tab Tab Down Return"_s,
+          u"liste="_s + kurz + u"; sucherg.toolTip="_s + kurz + u"; kopiert="_s + lang +
+              u"; Label3=Aktueller Text (5104 Zeichen); "_s + hinweis);
 
     const QString folge = u"weg=suchestart,sucherg,textkop,akttext,kateg,"_s;
     zeile("Tabfolge", gefunden + u"Tab Tab Tab Tab Tab Tab Tab"_s, folge + u"bereich_0,suchen"_s);
@@ -318,9 +326,12 @@ void Form1Test::ablauf()
     ablaufen(form, schritte);
     const auto ist = zustand(form);
     for (const QString &soll : erwartet.split(u"; "_s)) {
-        const QString name = soll.section(u'=', 0, 0);
+        const QString name = soll.section(u'=', 0, 0); // a control's property: NAME.PROPERTY
+        const QString eigenschaft = name.contains(u'.') ? name.section(u'.', 1) : u"text"_s;
         const QString wert =
-            ist.contains(name) ? ist[name] : form.teil(name)->property("text").toString();
+            ist.contains(name)
+                ? ist[name]
+                : form.teil(name.section(u'.', 0, 0))->property(qPrintable(eigenschaft)).toString();
         QCOMPARE(name + u'=' + wert, soll);
     }
 }
