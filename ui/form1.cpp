@@ -11,6 +11,7 @@
 #include "ui_form1.h"
 #include "unterkante.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -33,6 +34,17 @@ bool istEnter(const QKeyEvent &taste)
     return taste.key() == Qt::Key_Return || taste.key() == Qt::Key_Enter;
 }
 
+// A frame's own text colour reaches its labels too; these are drawn in the
+// system's window-text colour instead.
+void systemTextfarbe(QWidget &widget)
+{
+    const QPalette system = QApplication::palette(&widget);
+    QPalette farben = widget.palette();
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        farben.setColor(gruppe, QPalette::WindowText, system.color(gruppe, QPalette::WindowText));
+    widget.setPalette(farben);
+}
+
 } // namespace
 
 Form1::Form1(const QString &archivPfad, QWidget *eltern)
@@ -43,6 +55,8 @@ Form1::Form1(const QString &archivPfad, QWidget *eltern)
     ui->setupUi(this);
     layout()->setMenuBar(ui->menuleiste);
     schriftgroessenSetzen(*this);
+    for (QLabel *tipp : ui->Frame2->findChildren<QLabel *>()) // under the green caption
+        systemTextfarbe(*tipp);
     ui->suchen->setMaxLength(std::numeric_limits<int>::max());
     bereich->setObjectName(QStringLiteral("bereich"));
     bereich->addButton(ui->bereich_0, 0);

@@ -176,6 +176,10 @@ void Form1Test::initTestCase()
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QApplication::installTranslator(&qtTexte);
     QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
+    // A system whose window text is not black, so that a fixed black shows.
+    QPalette system = QApplication::palette();
+    system.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    QApplication::setPalette(system);
 }
 
 void Form1Test::aufbau()
@@ -212,6 +216,11 @@ void Form1Test::aufbau()
                      label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->objectName()));
     QCOMPARE(form.teil<QLineEdit>(u"suchen"_s)->maxLength(), std::numeric_limits<int>::max());
+    // Frame2's caption is green, its labels are in the system's window-text colour.
+    const auto *tipps = form.teil(u"Frame2"_s);
+    QCOMPARE(tipps->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    for (const QLabel *label : tipps->findChildren<QLabel *>())
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 
     // A screen reader can name every control that takes the focus.
     for (QWidget *w : form.fenster->findChildren<QWidget *>())
