@@ -13,7 +13,7 @@ std::optional<UngueltigesZeichen> archivzeile(const QString &klartext, QByteArra
         if (!c.isLowSurrogate())
             ++spalte;
         const auto byte = cp1252::kodiere(zeichen_tausch(c).unicode());
-        if (!byte || c == u'\r') {
+        if (!byte || c == u'\r' || cp1252::istUndefiniert(*byte)) {
             char32_t zeichen = c.unicode();
             if (c.isHighSurrogate() && i + 1 < klartext.size())
                 zeichen = QChar::surrogateToUcs4(c, klartext[i + 1]);

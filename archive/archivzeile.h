@@ -11,8 +11,9 @@
 // Windows-1252 bytes (without the line end).
 
 // The position (1-based, in characters) of the first character that an archive
-// line cannot hold: one outside Windows-1252, or a carriage return, which would
-// end the line early.
+// line cannot hold: one outside Windows-1252, one of the five C1 controls that
+// stand for its undefined bytes, or a carriage return, which would end the line
+// early.
 struct UngueltigesZeichen {
     qsizetype spalte;
     char32_t zeichen;

@@ -29,7 +29,8 @@ char16_t dekodiere(unsigned char byte)
 
 std::optional<unsigned char> kodiere(char16_t zeichen)
 {
-    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF))
+    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF) ||
+        (zeichen < 0xA0 && istUndefiniert(static_cast<unsigned char>(zeichen))))
         return static_cast<unsigned char>(zeichen);
     for (unsigned i = 0; i < bereich80.size(); ++i) {
         if (bereich80[i] != 0 && bereich80[i] == zeichen)

@@ -16,7 +16,8 @@ char16_t dekodiere(unsigned char byte);
 bool istUndefiniert(unsigned char byte);
 
 // The byte for a character, or nothing when Windows-1252 cannot hold it.
-// The undefined bytes are not characters: U+0081 and its kin have no byte.
+// U+0081 and its four kin go back to their undefined bytes, so that a text
+// read from an archive finds itself; archive lines are written without them.
 std::optional<unsigned char> kodiere(char16_t zeichen);
 
 QString dekodiere(std::string_view bytes);

@@ -47,7 +47,7 @@ bool zerlegen(const QString &muster, std::vector<Element> &elemente)
                         drin = drin || (z >= muster[k].unicode() && z <= muster[k + 2].unicode());
                         k += 3;
                     } else {
-                        drin = drin || (z == muster[k].unicode() && cp1252::kodiere(z));
+                        drin = drin || z == muster[k].unicode();
                         k += 1;
                     }
                 }
@@ -56,8 +56,7 @@ bool zerlegen(const QString &muster, std::vector<Element> &elemente)
             i = ende;
         } else {
             for (unsigned b = 0; b < 256; ++b)
-                e.menge[b] = cp1252::dekodiere(static_cast<unsigned char>(b)) == c &&
-                             !cp1252::istUndefiniert(static_cast<unsigned char>(b));
+                e.menge[b] = cp1252::dekodiere(static_cast<unsigned char>(b)) == c;
         }
         elemente.push_back(e);
     }

@@ -11,6 +11,7 @@ const QString hilfe = QStringLiteral(
     "  pack EINGABE AUSGABE     lesbaren UTF-8-Text (eine Archivzeile pro Zeile) zu einem\n"
     "                           verschlüsselten Archiv packen; \"-\" steht für stdin/stdout.\n"
     "                           Bei einem Fehler bleibt AUSGABE unverändert.\n"
+    "                           U+0081, U+008D, U+008F, U+0090 und U+009D weist es zurück.\n"
     "  unpack ARCHIV AUSGABE    ein Archiv wieder als lesbaren UTF-8-Text auspacken\n"
     "  check [ARCHIV]           Zeilen, Kommentare, Einträge je Bereich, leere, doppelte und\n"
     "                           zu lange Einträge (über 160 Zeichen) zählen\n"

@@ -5,9 +5,11 @@
 #include "ui/fenstertexte.h"
 #include "ui/fokus_waechter.h"
 #include "ui/sortierte_liste.h"
+#include "ui/textfeld.h"
 #include "ui_form1.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -58,6 +60,17 @@ bool istEnter(const QKeyEvent &taste)
     return taste.key() == Qt::Key_Return || taste.key() == Qt::Key_Enter;
 }
 
+// A frame's own text colour reaches its labels too; these are drawn in the
+// system's window-text colour instead.
+void systemTextfarbe(QWidget &widget)
+{
+    const QPalette system = QApplication::palette(&widget);
+    QPalette farben = widget.palette();
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        farben.setColor(gruppe, QPalette::WindowText, system.color(gruppe, QPalette::WindowText));
+    widget.setPalette(farben);
+}
+
 } // namespace
 
 Form1::Form1(const QString &archivPfad, QWidget *eltern)
@@ -69,6 +82,8 @@ Form1::Form1(const QString &archivPfad, QWidget *eltern)
     layout()->setMenuBar(ui->menuleiste);
     schriftgroessenSetzen(*this);
     ui->Label5->setText(QStringLiteral("Version %1").arg(QLatin1StringView(sprho::version)));
+    for (QLabel *tipp : ui->Frame2->findChildren<QLabel *>()) // under the green caption
+        systemTextfarbe(*tipp);
     ui->suchen->setMaxLength(std::numeric_limits<int>::max());
     bereich->setObjectName(QStringLiteral("bereich"));
     bereich->addButton(ui->bereich_0, 0);
@@ -133,8 +148,10 @@ void Form1::verbinden()
             *bereich->button(index), [this, index] { bereich_GotFocus(index); },
             [this, index] { bereich_LostFocus(index); });
     }
-    ui->sucherg->installEventFilter(this);
-    ui->kateg->installEventFilter(this);
+    for (QListWidget *liste : {ui->sucherg, ui->kateg}) {
+        auswahlHalten(*liste);
+        liste->installEventFilter(this);
+    }
     for (QPushButton *knopf : {ui->suchestart, ui->textkop, ui->Command1, ui->Befehl1})
         knopf->installEventFilter(this);
     for (QAbstractButton *knopf : bereich->buttons()) {
@@ -250,8 +267,8 @@ void Form1::bereich_LostFocus(int)
 void Form1::sucherg_Click()
 {
     const QString text = gewaehlterText(*ui->sucherg);
-    ui->akttext->setPlainText(text);
-    ui->sucherg->setToolTip(text);
+    textSetzen(*ui->akttext, text);
+    ui->sucherg->setToolTip(listenText(text));
     standardknopf(ui->textkop);
 }
 
@@ -262,7 +279,10 @@ void Form1::sucherg_DblClick()
 
 void Form1::sucherg_KeyDown(int taste, Qt::KeyboardModifiers)
 {
-    if (taste != Qt::Key_Return && taste != Qt::Key_Enter)
+    // With nothing chosen there is nothing to copy, and the clipboard keeps
+    // what the user had there.
+    if ((taste != Qt::Key_Return && taste != Qt::Key_Enter) ||
+        ui->sucherg->selectedItems().isEmpty())
         return;
     sucherg_Click();
     textkop_Click();
@@ -270,13 +290,13 @@ void Form1::sucherg_KeyDown(int taste, Qt::KeyboardModifiers)
 
 void Form1::textkop_Click()
 {
-    QGuiApplication::clipboard()->setText(akttextText());
+    QGuiApplication::clipboard()->setText(textLesen(*ui->akttext));
     m_meldung(this, {fenstertexte::hinweisTitel, fenstertexte::hinweisText});
 }
 
 void Form1::akttext_Change()
 {
-    ui->Label3->setText(fenstertexte::aktuellerText(akttextText().size()));
+    ui->Label3->setText(fenstertexte::aktuellerText(textLaenge(*ui->akttext)));
 }
 
 void Form1::anzahlgef_Change()
@@ -378,16 +398,6 @@ bool Form1::versautBestaetigt()
     return m_meldung(this, frage) == QMessageBox::Yes;
 }
 
-QString Form1::akttextText() const
-{
-    // The document keeps line breaks as paragraph separators; toPlainText()
-    // would also turn no-break spaces into plain ones.
-    QString text = ui->akttext->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
-}
-
 void Form1::programmBeenden(int status)
 {
     // Nothing the user does from here on may start another search.
@@ -434,10 +444,12 @@ bool Form1::eventFilter(QObject *objekt, QEvent *ereignis)
         return QDialog::eventFilter(objekt, ereignis);
     const auto &taste = *static_cast<QKeyEvent *>(ereignis);
     if (objekt == ui->sucherg) {
+        const bool kopiert = istEnter(taste) && !ui->sucherg->selectedItems().isEmpty();
         sucherg_KeyDown(taste.key(), taste.modifiers());
-        // Handed on, the same Enter would copy a second time through the
-        // default button.
-        return istEnter(taste) || cursorEintragWaehlen(*ui->sucherg, taste.key());
+        // After a copy the copy button is the default: handed on, the same
+        // Enter would copy a second time. Otherwise Enter goes on to the default
+        // button, as from any other control.
+        return kopiert || cursorEintragWaehlen(*ui->sucherg, taste.key());
     }
     if (objekt == ui->kateg)
         return cursorEintragWaehlen(*ui->kateg, taste.key());

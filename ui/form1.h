@@ -75,7 +75,6 @@ private:
     void fokusGeben(QWidget &widget);
     void suchausgang(Suchmaschine::Ausgang ausgang);
     bool versautBestaetigt();
-    QString akttextText() const;
     void programmBeenden(int status);
 
     std::unique_ptr<Ui::Form1> ui;

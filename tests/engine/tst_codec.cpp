@@ -51,12 +51,10 @@ void TestCodec::faelle()
 
 void TestCodec::cp1252RundUm()
 {
+    // Every byte comes back, the five undefined ones too.
     for (unsigned b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
-        const auto zurueck = cp1252::kodiere(cp1252::dekodiere(byte));
-        QCOMPARE(zurueck.has_value(), !cp1252::istUndefiniert(byte));
-        if (zurueck)
-            QCOMPARE(*zurueck, byte);
+        QVERIFY2(cp1252::kodiere(cp1252::dekodiere(byte)) == byte, qPrintable(QString::number(b)));
     }
     QCOMPARE(cp1252::dekodiere(std::string_view("\x80\xE4\xDF\x9F\x81", 5)), u"€äßŸ\u0081"_s);
 }

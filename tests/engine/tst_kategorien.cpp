@@ -178,6 +178,12 @@ void TestKategorien::ordnung_data()
     QTest::newRow("nur Groß/klein verschieden: feste Folge")
         << QStringList{u"hallo"_s, u"HALLO"_s, u"Hallo"_s}
         << QStringList{u"HALLO"_s, u"Hallo"_s, u"hallo"_s};
+    const QString lang(2000, u'x'); // compared without collation keys
+    QTest::newRow("lange Texte wie kurze")
+        << QStringList{u"Strauß"_s + lang, u"hallo"_s + lang, u"Straße"_s,
+                       u"HALLO"_s + lang,  u"Ärger"_s + lang, u"arg"_s}
+        << QStringList{u"arg"_s,          u"Ärger"_s + lang, u"HALLO"_s + lang,
+                       u"hallo"_s + lang, u"Straße"_s,       u"Strauß"_s + lang};
 }
 
 void TestKategorien::ordnung()

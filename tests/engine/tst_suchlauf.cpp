@@ -107,6 +107,14 @@ void TestSuchlauf::rohesArchiv_data()
                                << QStringList{QString::fromLatin1("a\0b", 3)};
     QTest::newRow("undefinierte Bytes")
         << QByteArray("Y\x81\r\n") << u"x"_s << QStringList{u"x\u0081"_s};
+    // A listed text pasted into the search box finds its line, by either test.
+    const QByteArray undefiniert("Y\x81\r\nY\x8D\r\nY\r\n");
+    QTest::newRow("undefiniertes Zeichen im Begriff")
+        << undefiniert << u"x\u0081"_s << QStringList{u"x\u0081"_s};
+    QTest::newRow("undefiniertes Zeichen nach Stern")
+        << undefiniert << u"*\u0081"_s << QStringList{u"x\u0081"_s};
+    QTest::newRow("undefinierte Zeichen in Klammern")
+        << undefiniert << u"?[\u0081\u008D]"_s << QStringList{u"x\u0081"_s, u"x\u008D"_s};
     QTest::newRow("nur LF: eine Zeile")
         << QByteArray("rll\nbNTdN\n") << u"beide"_s << QStringList{u"All\nbeide\n"_s};
     QTest::newRow("50 MB ohne Zeilenende") << QByteArray(50 << 20, 'q') + "nEdN" << u"qende"_s

@@ -114,6 +114,8 @@ void TestWerkzeug::packenVerweigert_data()
     QTest::addColumn<QString>("meldung");
     QTest::newRow("nicht in Windows-1252")
         << QByteArray("gut\nab \xE4\xB8\xAD\n") << u"sprho.dat"_s << u"Zeile 2, Spalte 4: U+4E2D"_s;
+    QTest::newRow("in Windows-1252 undefiniert")
+        << QByteArray("ab\xC2\x81") << u"-"_s << u"Zeile 1, Spalte 3: U+0081"_s;
     QTest::newRow("CR in der Zeile") << QByteArray("a\rb\n") << u"-"_s << u"Zeile 1, Spalte 2"_s;
     QTest::newRow("CR am Ende ohne LF") << QByteArray("a\nb\r") << u"-"_s << u"Zeile 2, Spalte 2"_s;
     QTest::newRow("ungültiges UTF-8") << QByteArray("\xFF") << u"-"_s << u"Zeile 1, Spalte 1"_s;

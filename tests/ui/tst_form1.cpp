@@ -22,8 +22,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// A long entry with line feeds: more than a list row shows and than one paragraph of the text box.
+const QString lang = u"Lang"_s + u"Zeile 0123456789\n"_s.repeated(300);
 const QStringList archiv = u"# liebe im Kommentar|Ich liebe dich.|beta liebe|Alpha Liebe|"
-                           u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|');
+                           u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|')
+                           << lang;
 
 // The real window on an archive of its own. Each real box is recorded as title(buttons, the
 // default marked *) and answered with `antwort` (none: its default); an ending is recorded.
@@ -71,8 +74,9 @@ struct Testfenster {
 };
 
 // Acts as a user, step by step (separated by blanks): a key such as "Tab" or "Alt+W", 'TEXT
-// typed, klick:NAME, eintrag:LISTE:TEXT or doppel:LISTE:TEXT on the entry that starts with TEXT,
-// menue:NAME, antwort:Yes or antwort:No for the boxes to come, and ohneArchiv.
+// typed, klick:NAME, eintrag:LISTE:TEXT, strg:LISTE:TEXT (with Ctrl) or doppel:LISTE:TEXT on the
+// entry that starts with TEXT, menue:NAME, antwort:Yes or antwort:No for the boxes to come, and
+// ohneArchiv.
 void ablaufen(Testfenster &form, const QString &schritte)
 {
     for (const QString &schritt : schritte.split(u' ', Qt::SkipEmptyParts)) {
@@ -82,12 +86,13 @@ void ablaufen(Testfenster &form, const QString &schritte)
             QTest::keyClicks(QApplication::focusWidget(), schritt.mid(1));
         } else if (art == u"klick") {
             QTest::mouseClick(form.teil(wert), Qt::LeftButton);
-        } else if (art == u"eintrag" || art == u"doppel") {
+        } else if (art == u"eintrag" || art == u"strg" || art == u"doppel") {
             auto *liste = form.teil<QListWidget>(wert.section(u':', 0, 0));
             const auto treffer = liste->findItems(wert.section(u':', 1), Qt::MatchStartsWith);
             QVERIFY2(!treffer.isEmpty(), qPrintable(schritt));
             const QPoint mitte = liste->visualItemRect(treffer[0]).center();
-            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, mitte);
+            const auto umschalter = art == u"strg" ? Qt::ControlModifier : Qt::NoModifier;
+            QTest::mouseClick(liste->viewport(), Qt::LeftButton, umschalter, mitte);
             if (art == u"doppel") // a real double click begins with a whole click
                 QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, mitte);
         } else if (art == u"menue") {
@@ -171,6 +176,10 @@ void Form1Test::initTestCase()
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QApplication::installTranslator(&qtTexte);
     QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
+    // A system whose window text is not black, so that a fixed black shows.
+    QPalette system = QApplication::palette();
+    system.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    QApplication::setPalette(system);
 }
 
 void Form1Test::aufbau()
@@ -207,6 +216,11 @@ void Form1Test::aufbau()
                      label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->objectName()));
     QCOMPARE(form.teil<QLineEdit>(u"suchen"_s)->maxLength(), std::numeric_limits<int>::max());
+    // Frame2's caption is green, its labels are in the system's window-text colour.
+    const auto *tipps = form.teil(u"Frame2"_s);
+    QCOMPARE(tipps->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    for (const QLabel *label : tipps->findChildren<QLabel *>())
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
 
     // A screen reader can name every control that takes the focus.
     for (QWidget *w : form.fenster->findChildren<QWidget *>())
@@ -269,6 +283,24 @@ void Form1Test::ablauf_data()
           gefunden + u"eintrag:sucherg:Alpha klick:akttext Ctrl+End '\u00A0! klick:textkop"_s,
           u"kopiert=Alpha Liebe\u00A0!; Label3=Aktueller Text (13 Zeichen); "_s + hinweis);
     zeile("leerer Text", u"Return klick:textkop"_s, u"kopiert=; "_s + hinweis);
+    // With nothing chosen in the list, Enter copies nothing itself and goes on to the default.
+    zeile("Enter ohne Auswahl an Info", gefunden + u"Tab Tab menue:m_info_info Return"_s,
+          u"kopiert=vorher; meldungen=; tafeln=; Label3=Aktueller Text"_s);
+    zeile("Enter ohne Auswahl sucht", gefunden + u"Tab Tab ohneArchiv Return"_s,
+          u"kopiert=vorher; meldungen=Fehler!(*OK); beendet=1"_s);
+    zeile("Enter ohne Auswahl an Text kopieren",
+          gefunden + u"eintrag:sucherg:beta eintrag:kateg:Liebe Backtab Backtab Backtab Return"_s,
+          u"weg=akttext,textkop,sucherg; kopiert=beta liebe; "_s + hinweis);
+    // A chosen entry stays chosen.
+    zeile("Strg+Klick lässt den Text", gefunden + u"eintrag:sucherg:beta strg:sucherg:beta"_s,
+          u"Label3=Aktueller Text (10 Zeichen)"_s);
+    zeile("Strg+Leertaste lässt die Kategorie", gefunden + u"eintrag:kateg:Liebe Ctrl+Space"_s,
+          treffer + u"; anzahlgef=3 gefundene Einträge!"_s);
+    const QString kurz = lang.first(499) + u'…';
+    zeile("langer Eintrag gekürzt gezeigt, ganz kopiert",
+          u"Return 'lang Return Tab Tab Down Return"_s,
+          u"liste="_s + kurz + u"; sucherg.toolTip="_s + kurz + u"; kopiert="_s + lang +
+              u"; Label3=Aktueller Text (5104 Zeichen); "_s + hinweis);
 
     const QString folge = u"weg=suchestart,sucherg,textkop,akttext,kateg,"_s;
     zeile("Tabfolge", gefunden + u"Tab Tab Tab Tab Tab Tab Tab"_s, folge + u"bereich_0,suchen"_s);
@@ -303,9 +335,12 @@ void Form1Test::ablauf()
     ablaufen(form, schritte);
     const auto ist = zustand(form);
     for (const QString &soll : erwartet.split(u"; "_s)) {
-        const QString name = soll.section(u'=', 0, 0);
+        const QString name = soll.section(u'=', 0, 0); // a control's property: NAME.PROPERTY
+        const QString eigenschaft = name.contains(u'.') ? name.section(u'.', 1) : u"text"_s;
         const QString wert =
-            ist.contains(name) ? ist[name] : form.teil(name)->property("text").toString();
+            ist.contains(name)
+                ? ist[name]
+                : form.teil(name.section(u'.', 0, 0))->property(qPrintable(eigenschaft)).toString();
         QCOMPARE(name + u'=' + wert, soll);
     }
 }
