@@ -1,77 +1,77 @@
-// Writes a made-up archive for measurements by hand, for example the memory
-// check of peak_memory.sh:
-//   sprho-bench-archiv [--zeilen N] [--bereich1 N] [--bereich2 N]
-//                      [--kommentare N] [--wort WORT=N]... [--nie WORT]... DATEI
+// Writes the made-up archive of the benchmarks into a file, for the scripts
+// beside them.
 #include "bench/archiv_generator.h"
 
-#include <QStringList>
+#include <QCommandLineParser>
 
 #include <iostream>
 
 namespace {
 
-int falsch(const QString &text)
-{
-    std::cerr << "sprho-bench-archiv: " << text.toStdString() << '\n';
-    return 2;
-}
+const char *const hilfe =
+    "Aufruf: sprho-bench-archiv [--zeilen N] [--wort WORT=N]... [--nie BEGRIFF]... DATEI\n"
+    "Schreibt ein erfundenes Archiv aus den Beispieltexten: N Zeilen (Standard 32767),\n"
+    "WORT in genau N Zeilen des Hauptbereichs, BEGRIFF (nur * als Platzhalter) in keiner;\n"
+    "die Begriffe der Messungen stehen nie im Hauptbereich.\n";
 
-bool zahl(const QString &text, std::int64_t &wert)
+int falsch(const QString &was)
 {
-    bool ok = false;
-    wert = text.toLongLong(&ok);
-    return ok && wert >= 0;
+    std::cerr << "sprho-bench-archiv: " << was.toStdString()
+              << "\n„sprho-bench-archiv --help“ zeigt die Bedienung.\n";
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    ArchivPlan plan;
-    QString ziel;
-    for (int i = 1; i < argc; ++i) {
-        const QString a = QString::fromLocal8Bit(argv[i]);
-        const bool mitWert = a.startsWith(QStringLiteral("--"));
-        if (!mitWert) {
-            if (!ziel.isEmpty())
-                return falsch(QStringLiteral("nur eine Datei"));
-            ziel = a;
-            continue;
-        }
-        if (i + 1 >= argc)
-            return falsch(QStringLiteral("%1 braucht einen Wert").arg(a));
-        const QString wert = QString::fromLocal8Bit(argv[++i]);
-        bool ok = true;
-        if (a == QStringLiteral("--zeilen")) {
-            ok = zahl(wert, plan.zeilen);
-        } else if (a == QStringLiteral("--bereich1")) {
-            ok = zahl(wert, plan.bereich1);
-        } else if (a == QStringLiteral("--bereich2")) {
-            ok = zahl(wert, plan.bereich2);
-        } else if (a == QStringLiteral("--kommentare")) {
-            ok = zahl(wert, plan.kommentare);
-        } else if (a == QStringLiteral("--nie")) {
-            plan.nie.push_back(wert);
-        } else if (a == QStringLiteral("--wort")) {
-            const qsizetype gleich = wert.lastIndexOf(u'=');
-            GezaehltesWort g{wert.left(gleich), 0};
-            ok = gleich > 0 && zahl(wert.sliced(gleich + 1), g.zeilen);
-            plan.gezaehlt.push_back(g);
-        } else {
-            return falsch(QStringLiteral("unbekannte Option %1").arg(a));
-        }
-        if (!ok)
-            return falsch(QStringLiteral("%1 %2: ungültiger Wert").arg(a, wert));
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    const QCommandLineOption hilfeOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption zeilen(QStringLiteral("zeilen"), QString(), QStringLiteral("N"));
+    const QCommandLineOption wort(QStringLiteral("wort"), QString(), QStringLiteral("WORT=N"));
+    const QCommandLineOption nie(QStringLiteral("nie"), QString(), QStringLiteral("BEGRIFF"));
+    parser.addOptions({hilfeOption, zeilen, wort, nie});
+
+    // The parser's own messages are English; only what failed is taken from it.
+    if (!parser.parse(argumente)) {
+        const QString lang = QStringLiteral("--") + parser.unknownOptionNames().value(0);
+        if (lang.size() > 2)
+            return falsch(QStringLiteral("unbekannte Option „%1“")
+                              .arg(argumente.contains(lang) ? lang : lang.sliced(1)));
+        return falsch(QStringLiteral("„%1“ braucht einen Wert").arg(argumente.last()));
     }
-    if (ziel.isEmpty())
-        return falsch(QStringLiteral("welche Datei?"));
+    if (parser.isSet(hilfeOption)) {
+        std::cout << hilfe;
+        return 0;
+    }
+    const auto zahl = [](const QString &text, std::int64_t &wert) {
+        bool ok = false;
+        wert = text.toLongLong(&ok);
+        return ok && wert >= 0;
+    };
+    ArchivPlan plan;
+    if (parser.isSet(zeilen) && !zahl(parser.value(zeilen), plan.zeilen))
+        return falsch(QStringLiteral("--zeilen: „%1“ ist keine Zahl").arg(parser.value(zeilen)));
+    for (const QString &w : parser.values(wort)) {
+        const qsizetype gleich = w.lastIndexOf(u'=');
+        std::int64_t n = 0;
+        if (gleich < 1 || !zahl(w.sliced(gleich + 1), n))
+            return falsch(QStringLiteral("--wort erwartet WORT=N, nicht „%1“").arg(w));
+        plan.gezaehlt.emplace_back(w.left(gleich), n);
+    }
+    plan.nie += parser.values(nie);
+    if (parser.positionalArguments().size() != 1)
+        return falsch(QStringLiteral("genau eine DATEI erwartet"));
 
     ArchivUmfang umfang;
-    if (const auto fehler = archivErzeugen(ziel, plan, &umfang)) {
+    if (const auto fehler = archivErzeugen(parser.positionalArguments().first(), plan, &umfang)) {
         std::cerr << "sprho-bench-archiv: " << fehler->toStdString() << '\n';
         return 1;
     }
-    std::cout << ziel.toStdString() << ": " << umfang.zeilen << " Zeilen (" << umfang.hauptbereich
-              << " im Hauptbereich), " << umfang.bytes << " Bytes\n";
+    std::cout << umfang.bytes << " Bytes, Einträge je Bereich: " << umfang.eintraege[0] << ", "
+              << umfang.eintraege[1] << ", " << umfang.eintraege[2] << '\n';
     return 0;
 }

@@ -1,238 +1,121 @@
 #include "bench/archiv_generator.h"
 
 #include "archive/archivzeile.h"
-#include "bench/wortschatz.h"
-#include "bench/zufall.h"
+#include "archive/zeichen_tausch.h"
+#include "search/kategorie_tabelle.h"
 
-#include <QByteArray>
+#include <QDirIterator>
 #include <QFile>
 
 #include <algorithm>
-#include <deque>
 
 namespace {
 
-constexpr qsizetype kuerzesteZeile = 40;
-constexpr qsizetype laengsteZeile = 160;
-
-using Liste = std::vector<QString>;
-
-// The vocabulary without any word a counted or forbidden term would find.
-Liste gefiltert(std::span<const std::u16string_view> woerter, const ArchivPlan &plan)
+// Whether a pass for begriff would list text. The substring test compares the
+// scrambled forms lower-cased; the wildcard test covers the whole text in exact
+// case, where plain forms do as well, since the codec swaps single characters.
+bool trifft(const QString &text, const QString &begriff)
 {
-    Liste ergebnis;
-    for (const std::u16string_view w : woerter) {
-        const QString wort = QString::fromUtf16(w.data(), static_cast<qsizetype>(w.size()));
-        const auto stoert = [&](const QString &begriff) {
-            return wort.contains(begriff, Qt::CaseInsensitive);
-        };
-        const bool raus = std::any_of(plan.nie.begin(), plan.nie.end(), stoert) ||
-                          std::any_of(plan.gezaehlt.begin(), plan.gezaehlt.end(),
-                                      [&](const GezaehltesWort &g) { return stoert(g.wort); });
-        if (!raus)
-            ergebnis.push_back(wort);
-    }
-    return ergebnis;
-}
-
-class Texter {
-public:
-    Texter(const ArchivPlan &plan, Zufall &zufall)
-        : m_klein(gefiltert(wortschatz::kleinwoerter, plan)),
-          m_nomen(gefiltert(wortschatz::nomen, plan)),
-          m_verben(gefiltert(wortschatz::verben, plan)),
-          m_adjektive(gefiltert(wortschatz::adjektive, plan)),
-          m_einwuerfe(gefiltert(wortschatz::einwuerfe, plan)),
-          m_enden(gefiltert(wortschatz::satzenden, plan)), m_zufall(zufall)
-    {
-    }
-
-    bool vollstaendig() const
-    {
-        return !m_klein.empty() && !m_nomen.empty() && !m_verben.empty() && !m_adjektive.empty() &&
-               !m_einwuerfe.empty() && !m_enden.empty();
-    }
-
-    // One message of 40 to 160 characters; every word of pflicht is in it.
-    QString nachricht(std::deque<QString> pflicht)
-    {
-        // The larger of two draws: most messages use much of the 160.
-        const auto spanne = static_cast<std::uint64_t>(laengsteZeile - kuerzesteZeile + 1);
-        const qsizetype ziel =
-            kuerzesteZeile +
-            static_cast<qsizetype>(std::max(m_zufall.bis(spanne), m_zufall.bis(spanne)));
-        QString text;
-        qsizetype pflichtEnde = 0;
-        int satzWoerter = 0;
-        int satzLaenge = neueSatzlaenge();
-        while (text.size() < ziel || !pflicht.empty()) {
-            QString wort;
-            // Counted words go in early, well before any cut at the end.
-            const bool gezaehlt =
-                !pflicht.empty() && (text.size() >= ziel / 2 || m_zufall.bis(3) == 0);
-            if (gezaehlt) {
-                wort = pflicht.front();
-                pflicht.pop_front();
-            } else {
-                wort = naechstesWort();
-            }
-            if (satzWoerter == 0)
-                wort[0] = wort[0].toUpper();
-            if (!text.isEmpty())
-                text += satzWoerter > 0 && m_zufall.bis(9) == 0 ? QStringLiteral(", ")
-                                                                : QStringLiteral(" ");
-            text += wort;
-            if (gezaehlt)
-                pflichtEnde = text.size();
-            if (++satzWoerter >= satzLaenge) {
-                text += waehle(m_enden);
-                satzWoerter = 0;
-                satzLaenge = neueSatzlaenge();
-            }
-        }
-        if (satzWoerter > 0)
-            text += waehle(m_enden);
-        if (text.size() > laengsteZeile) {
-            // A cut never takes a counted word with it: the counts must hold.
-            text.truncate(std::max(text.lastIndexOf(u' ', laengsteZeile - 4), pflichtEnde));
-            if (text.endsWith(u','))
-                text.chop(1);
-            text += u'!';
-        }
-        return text;
-    }
-
-private:
-    int neueSatzlaenge() { return 3 + static_cast<int>(m_zufall.bis(9)); }
-
-    const QString &waehle(const Liste &liste) { return liste[m_zufall.bis(liste.size())]; }
-
-    const QString &naechstesWort()
-    {
-        const auto r = m_zufall.bis(20);
-        if (r < 8)
-            return waehle(m_klein);
-        if (r < 12)
-            return waehle(m_nomen);
-        if (r < 16)
-            return waehle(m_verben);
-        if (r < 19)
-            return waehle(m_adjektive);
-        return waehle(m_einwuerfe);
-    }
-
-    Liste m_klein, m_nomen, m_verben, m_adjektive, m_einwuerfe, m_enden;
-    Zufall &m_zufall;
-};
-
-// Draws without replacement: k of the remaining n, each with the right odds,
-// so exact counts come out while the file streams.
-bool ziehe(Zufall &zufall, std::int64_t &k, std::int64_t n)
-{
-    if (k <= 0 || static_cast<std::int64_t>(zufall.bis(static_cast<std::uint64_t>(n))) >= k)
+    if (zeichen_tausch(text).toLower().contains(zeichen_tausch(begriff).toLower()))
+        return true;
+    const QStringList teile = begriff.split(u'*');
+    if (teile.size() < 2 || !text.startsWith(teile.first()) || !text.endsWith(teile.last()))
         return false;
-    --k;
-    return true;
+    qsizetype pos = teile.first().size(); // each middle part at its leftmost place
+    for (qsizetype i = 1; i + 1 < teile.size() && pos >= 0; ++i) {
+        pos = text.indexOf(teile[i], pos);
+        pos = pos < 0 ? pos : pos + teile[i].size();
+    }
+    return pos >= 0 && pos <= text.size() - teile.last().size();
 }
 
-class Schreiber {
-public:
-    explicit Schreiber(const QString &pfad) : m_datei(pfad) {}
+// The kind of a line, numbered as "#[]".indexOf(first character) + 1 numbers
+// the sample lines: 0 main area, 1 comment, 2 "[", 3 "]".
+std::size_t art(std::int64_t zeile)
+{
+    const std::int64_t r = zeile % 40;
+    return r == 0 ? 1 : r == 10 ? 2 : r == 30 ? 3 : 0;
+}
 
-    bool oeffnen() { return m_datei.open(QIODevice::WriteOnly | QIODevice::Truncate); }
-
-    std::optional<QString> zeile(const QString &text)
-    {
-        if (const auto falsch = archivzeile(text, m_zeile)) {
-            return QStringLiteral("Zeichen U+%1 passt nicht ins Archiv: %2")
-                .arg(static_cast<uint>(falsch->zeichen), 4, 16, QLatin1Char('0'))
-                .arg(text);
-        }
-        m_block += m_zeile;
-        m_block += "\r\n";
-        m_bytes += m_zeile.size() + 2;
-        if (m_block.size() >= 1 << 20)
-            return leeren();
-        return std::nullopt;
-    }
-
-    std::optional<QString> leeren()
-    {
-        if (m_datei.write(m_block) != m_block.size())
-            return m_datei.errorString();
-        m_block.clear();
-        return std::nullopt;
-    }
-
-    std::int64_t bytes() const { return m_bytes; }
-
-private:
-    QFile m_datei;
-    QByteArray m_zeile;
-    QByteArray m_block;
-    std::int64_t m_bytes = 0;
-};
+QString fehler(const QFile &datei)
+{
+    return QStringLiteral("%1: %2").arg(datei.fileName(), datei.errorString());
+}
 
 } // namespace
+
+QStringList messbegriffe::kategorieBegriffe()
+{
+    KategorieTabelle tabelle;
+    tabelle.kateg_laden();
+    const auto begriffe = tabelle.suchbegriffe(tabelle.zeileZu(kategorie));
+    return {begriffe.begin(), begriffe.end()};
+}
+
+QStringList messbegriffe::alle()
+{
+    return QStringList{ohneTreffer, sterne, liebeDich, weihnacht} + kategorieBegriffe();
+}
 
 std::optional<QString> archivErzeugen(const QString &pfad, const ArchivPlan &plan,
                                       ArchivUmfang *umfang)
 {
-    std::int64_t haupt = plan.zeilen - plan.bereich1 - plan.bereich2 - plan.kommentare;
-    if (plan.bereich1 < 0 || plan.bereich2 < 0 || plan.kommentare < 0 || haupt < 0)
-        return QStringLiteral("die Zeilenarten ergeben mehr als %1 Zeilen").arg(plan.zeilen);
-    for (const GezaehltesWort &g : plan.gezaehlt) {
-        if (g.zeilen < 0 || g.zeilen > haupt)
-            return QStringLiteral("„%1“ soll in %2 Zeilen stehen, es gibt nur %3")
-                .arg(g.wort)
-                .arg(g.zeilen)
-                .arg(haupt);
-    }
-
-    Zufall zufall(plan.saat);
-    Texter texter(plan, zufall);
-    if (!texter.vollstaendig())
-        return QStringLiteral("die Begriffe lassen vom Wortschatz eine Wortart ganz leer");
-
-    Schreiber schreiber(pfad);
-    if (!schreiber.oeffnen())
-        return QStringLiteral("%1 lässt sich nicht schreiben").arg(pfad);
-
-    if (umfang)
-        *umfang = {plan.zeilen, 0, haupt};
-    std::int64_t kommentare = plan.kommentare;
-    std::int64_t bereich1 = plan.bereich1;
-    std::int64_t bereich2 = plan.bereich2;
-    std::vector<std::int64_t> offen;
-    for (const GezaehltesWort &g : plan.gezaehlt)
-        offen.push_back(g.zeilen);
-
-    for (std::int64_t rest = plan.zeilen; rest > 0; --rest) {
-        QString text;
-        if (rest == plan.zeilen && kommentare > 0) {
-            --kommentare;
-            text = QStringLiteral("# Spruchhort – erzeugtes Archiv für Messungen");
-        } else if (ziehe(zufall, kommentare, rest)) {
-            text = QChar(u'#') + texter.nachricht({});
-        } else if (ziehe(zufall, bereich1, rest - kommentare)) {
-            text = QChar(u'[') + texter.nachricht({});
-        } else if (ziehe(zufall, bereich2, rest - kommentare - bereich1)) {
-            text = QChar(u']') + texter.nachricht({});
-        } else {
-            std::deque<QString> pflicht;
-            for (std::size_t i = 0; i < offen.size(); ++i) {
-                if (ziehe(zufall, offen[i], haupt))
-                    pflicht.push_back(plan.gezaehlt[i].wort);
-            }
-            --haupt;
-            text = texter.nachricht(std::move(pflicht));
+    QStringList fern = plan.nie; // counted words, too, stand only where they are put
+    for (const auto &[wort, n] : plan.gezaehlt)
+        fern.append(wort);
+    std::array<QStringList, 4> vorrat;
+    for (QDirIterator texte(QStringLiteral(":/texte")); texte.hasNext();) {
+        QFile datei(texte.next());
+        const QString inhalt =
+            datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+        for (const QString &z : inhalt.split(u'\n', Qt::SkipEmptyParts)) {
+            const auto a = static_cast<std::size_t>(QStringLiteral("#[]").indexOf(z.front()) + 1);
+            // Room for the line number within a message's 160 characters.
+            const bool passt =
+                z.size() <= 150 && std::none_of(fern.begin(), fern.end(),
+                                                [&](const QString &b) { return trifft(z, b); });
+            if (a > 0 || passt)
+                vorrat[a].append(z);
         }
-        if (auto fehler = schreiber.zeile(text))
-            return fehler;
     }
-    if (auto fehler = schreiber.leeren())
-        return fehler;
+    if (std::any_of(vorrat.begin(), vorrat.end(), [](const auto &v) { return v.isEmpty(); }))
+        return QStringLiteral("die Begriffe lassen von einer Zeilenart nichts übrig");
+    std::int64_t haupt = 0;
+    for (std::int64_t i = 0; i < plan.zeilen; ++i)
+        haupt += art(i) == 0;
+    for (const auto &[wort, n] : plan.gezaehlt) {
+        if (n < 0 || n > haupt)
+            return QStringLiteral("„%1“ soll in %2 von %3 Zeilen stehen")
+                .arg(wort, QString::number(n), QString::number(haupt));
+    }
+
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fehler(datei);
+    std::array<std::int64_t, 4> genommen{};
+    QByteArray roh;
+    for (std::int64_t i = 0; i < plan.zeilen; ++i) {
+        const std::size_t a = art(i);
+        const std::int64_t j = genommen[a]++;
+        QString text = vorrat[a][static_cast<qsizetype>(j % vorrat[a].size())];
+        if (a == 0) {
+            QString einschub = u' ' + QString::number(i + 1);
+            for (const auto &[wort, n] : plan.gezaehlt) {
+                if ((j + 1) * n / haupt > j * n / haupt) // n of the haupt lines, evenly spread
+                    einschub += u' ' + wort;
+            }
+            const qsizetype luecke = text.indexOf(u' ');
+            text.insert(luecke < 0 ? text.size() : luecke, einschub);
+        }
+        if (const auto falsch = archivzeile(text, roh))
+            return QStringLiteral("Spalte %1 passt nicht ins Archiv: %2")
+                .arg(QString::number(falsch->spalte), text);
+        if (datei.write(roh + "\r\n") < 0)
+            return fehler(datei);
+    }
+    if (!datei.flush())
+        return fehler(datei);
     if (umfang)
-        umfang->bytes = schreiber.bytes();
+        *umfang = {datei.size(), {genommen[0], genommen[2], genommen[3]}};
     return std::nullopt;
 }

@@ -1,40 +1,42 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
-// Writes a made-up archive for the benchmarks: German-looking short messages
-// of 40 to 160 characters, scrambled and with CR LF after every line, always
-// the same for the same plan.
-
-// A word that is to turn up in exactly this many main-area lines, so that a
-// search for it has a known, small number of hits.
-struct GezaehltesWort {
-    QString wort;
-    std::int64_t zeilen = 0;
-};
+// The terms the measurements time. No main-area line of a made-up archive
+// matches them, so a pass for one of them reads to the end and lists nothing.
+namespace messbegriffe {
+// The codec swaps none of its letters: grep, given the same word, looks for
+// the very bytes the search looks for.
+inline const QString ohneTreffer = QStringLiteral("Schloss");
+inline const QString sterne = QStringLiteral("*a*a*a*a*a*a*a*a*a*a*a*a*b");
+inline const QString liebeDich = QStringLiteral("*liebe*dich*");
+inline const QString weihnacht = QStringLiteral("Weihnacht*");
+inline const QString kategorie = QStringLiteral("Kinder");
+QStringList kategorieBegriffe(); // its six terms
+QStringList alle();              // all of the above
+} // namespace messbegriffe
 
 struct ArchivPlan {
-    std::int64_t zeilen = 32767;   // every line, comments and markers included
-    std::int64_t bereich1 = 10000; // "[" lines
-    std::int64_t bereich2 = 500;   // "]" lines
-    std::int64_t kommentare = 40;  // "#" lines, the first line among them
-    std::vector<GezaehltesWort> gezaehlt;
-    // Terms that must match no line at all. Words of the vocabulary that
-    // contain one of these (or a counted word), in any case, are left out.
-    std::vector<QString> nie;
-    std::uint64_t saat = 0x5350'5248'4F52'5431ULL;
+    std::int64_t zeilen = 32767;                            // all lines
+    std::vector<std::pair<QString, std::int64_t>> gezaehlt; // word, main-area lines holding it
+    QStringList nie = messbegriffe::alle(); // no main-area line matches these ("*" only)
 };
 
 struct ArchivUmfang {
-    std::int64_t zeilen = 0;
     std::int64_t bytes = 0;
-    std::int64_t hauptbereich = 0;
+    std::array<std::int64_t, 3> eintraege{}; // per area
 };
 
-// The error text, or nothing on success.
+// Writes a made-up archive from the sample texts in data/: their lines in
+// turn, the line number woven into each main-area line so that no two are
+// alike; of every 40 lines one "#" comment, one "[" and one "]" entry;
+// scrambled, CR LF, the same bytes for the same plan. Returns the error text.
 std::optional<QString> archivErzeugen(const QString &pfad, const ArchivPlan &plan,
                                       ArchivUmfang *umfang = nullptr);

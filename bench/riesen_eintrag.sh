@@ -24,8 +24,7 @@ done
 
 ordner=$(mktemp -d "${TMPDIR:-/tmp}/sprho-riese-XXXXXX") pid=
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$ordner"' EXIT
-"$erzeuger" --zeilen $((megabytes * 1000000 / 126)) --bereich1 0 --bereich2 0 --kommentare 0 \
-    "$ordner/roh.dat" >/dev/null
+"$erzeuger" --zeilen $((megabytes * 1000000 / 86)) "$ordner/roh.dat" >/dev/null
 # The scrambled space is the byte 0xFF.
 if [ "$form" = absatz ]; then trenner='\377'; else trenner='\n'; fi
 { printf '['; tr -d '\r' <"$ordner/roh.dat" | tr '\n' "$trenner"; } >"$ordner/sprho.dat"
