@@ -79,8 +79,14 @@ void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
 
 int suchfehler(Kanaele &k, const Suchmaschine &maschine)
 {
-    k.melden(QStringLiteral("sprho-archiv: Suchlauf fehlgeschlagen: „%1“: %2")
-                 .arg(maschine.archivPfad(), maschine.fehler()));
+    return suchfehler(k, maschine.archivPfad(), maschine.fehler());
+}
+
+} // namespace
+
+int suchfehler(Kanaele &k, const QString &archiv, const QString &grund)
+{
+    k.melden(QStringLiteral("sprho-archiv: Suchlauf fehlgeschlagen: „%1“: %2").arg(archiv, grund));
     return status::fehler;
 }
 
@@ -94,8 +100,6 @@ bool nachfragen(Kanaele &k)
     return antwort == QStringLiteral("ja") || antwort == QStringLiteral("j") ||
            antwort == QStringLiteral("yes") || antwort == QStringLiteral("y");
 }
-
-} // namespace
 
 // One search pass, as the window's search button runs it.
 int suchen(const QStringList &argumente, Kanaele &k)

@@ -23,6 +23,10 @@ const QString hilfe = QStringLiteral(
     "  category [--archive DATEI] [--yes] [-0|--null] NAME\n"
     "                           die Kategoriesuche wie im Fenster\n"
     "  category --list          die Namen der Kategorien\n"
+    "  random [--archive DATEI] [--area 0|1|2 | --category NAME [--yes]] [--seed N]\n"
+    "         [-0|--null]       einen zufälligen Eintrag, jeder gleich wahrscheinlich: aus\n"
+    "                           dem Bereich (Standard 0) oder aus dem, was die Kategorie-\n"
+    "                           suche listet; mit --seed N bei jedem Aufruf denselben\n"
     "\n"
     "Zeilen im Archiv: \"#\" am Anfang ist ein Kommentar, \"[\" ein Eintrag der\n"
     "Dumm-Anmach-Sprüche (Bereich 1), \"]\" ein Eintrag der Weicheier (Bereich 2),\n"
@@ -68,5 +72,7 @@ int sprhoArchiv(const QStringList &argumente, Kanaele &k)
         return suchen(rest, k);
     if (befehl == QStringLiteral("category"))
         return kategorie(rest, k);
+    if (befehl == QStringLiteral("random"))
+        return zufall(rest, k);
     return falscheBedienung(k, QStringLiteral("unbekannter Befehl „%1“").arg(befehl));
 }

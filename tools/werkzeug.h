@@ -14,6 +14,11 @@ int entpacken(const QStringList &argumente, Kanaele &k);
 int pruefen(const QStringList &argumente, Kanaele &k);
 int suchen(const QStringList &argumente, Kanaele &k);
 int kategorie(const QStringList &argumente, Kanaele &k);
+int zufall(const QStringList &argumente, Kanaele &k);
 
 // Reports wrong usage with a pointer to --help; returns status::bedienung.
 int falscheBedienung(Kanaele &k, const QString &was);
+// Reports an archive that could not be searched; returns status::fehler.
+int suchfehler(Kanaele &k, const QString &archiv, const QString &grund);
+// Asks before the guarded category is searched: on a terminal only.
+bool nachfragen(Kanaele &k);
