@@ -65,9 +65,9 @@ vervollstaendigt=$(PATH=$inhalt/usr/bin:$PATH bash -c '
 # The Windows version record, compiled with the mingw-w64 headers and read
 # back: it must carry this version.
 res=$ordner/sprho.res
-(cd "$quelle/app" && still "windres" x86_64-w64-mingw32-windres --preprocessor=cpp \
-    --preprocessor-arg=-xc -DRC_INVOKED -D_WIN32 -D_WIN64 -I/usr/share/mingw-w64/include \
-    sprho.rc -O res -o "$res")
+still "windres" x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-xc \
+    -DRC_INVOKED -D_WIN32 -D_WIN64 -I/usr/share/mingw-w64/include -I "$quelle/app" \
+    "$quelle/app/sprho.rc" -O res -o "$res"
 IFS=. read -r haupt neben flick <<<"$version"
 satz=$(x86_64-w64-mingw32-windres -J res -O rc "$res" 2>&1)
 for erwartet in " FILEVERSION $haupt, $neben, 0, $flick" " PRODUCTVERSION $haupt, $neben, 0, $flick" \
