@@ -16,12 +16,6 @@ void gemeinsameOptionen(Befehlszeile &zeile)
     zeile.schalter({QStringLiteral("0"), QStringLiteral("null")});
 }
 
-QString archivAus(const Befehlszeile &zeile)
-{
-    return zeile.gesetzt(QStringLiteral("archive")) ? zeile.wertVon(QStringLiteral("archive"))
-                                                    : meldungen::archivName;
-}
-
 void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
 {
     // Entry by entry: a list-only area can hold many thousands.
@@ -36,8 +30,20 @@ void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
 
 int suchfehler(Kanaele &k, const Suchmaschine &maschine)
 {
-    k.melden(QStringLiteral("sprho-archiv: Suchlauf fehlgeschlagen: „%1“: %2")
-                 .arg(maschine.archivPfad(), maschine.fehler()));
+    return suchfehler(k, maschine.archivPfad(), maschine.fehler());
+}
+
+} // namespace
+
+QString archivAus(const Befehlszeile &zeile)
+{
+    return zeile.gesetzt(QStringLiteral("archive")) ? zeile.wertVon(QStringLiteral("archive"))
+                                                    : meldungen::archivName;
+}
+
+int suchfehler(Kanaele &k, const QString &archiv, const QString &grund)
+{
+    k.melden(QStringLiteral("sprho-archiv: Suchlauf fehlgeschlagen: „%1“: %2").arg(archiv, grund));
     return status::fehler;
 }
 
@@ -51,8 +57,6 @@ bool nachfragen(Kanaele &k)
     return antwort == QStringLiteral("ja") || antwort == QStringLiteral("j") ||
            antwort == QStringLiteral("yes") || antwort == QStringLiteral("y");
 }
-
-} // namespace
 
 // One search pass, as the window's search button runs it.
 int suchen(const QStringList &argumente, Kanaele &k)

@@ -13,12 +13,13 @@ namespace {
 
 using Befehl = int (*)(const QStringList &, Kanaele &);
 
-const std::array<std::pair<QString, Befehl>, 5> befehle{{
+const std::array<std::pair<QString, Befehl>, 6> befehle{{
     {QStringLiteral("pack"), packen},
     {QStringLiteral("unpack"), entpacken},
     {QStringLiteral("check"), pruefen},
     {QStringLiteral("search"), suchen},
     {QStringLiteral("category"), kategorie},
+    {QStringLiteral("random"), zufall},
 }};
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -64,6 +66,8 @@ private slots:
     void suchen();
     void leseFehler_data();
     void leseFehler();
+    void zufall_data();
+    void zufall();
     void falscheBedienung_data();
     void falscheBedienung();
 
@@ -210,6 +214,9 @@ void TestWerkzeug::suchen_data()
     QTest::newRow("Versaut am Terminal: nein")
         << QStringList{u"category"_s, u"Versaut"_s, u"--terminal"_s} << QByteArray("nein\n") << 1
         << QByteArray() << u"abgelehnt"_s;
+    QTest::newRow("Zufall aus Versaut ohne Terminal: abgelehnt")
+        << QStringList{u"random"_s, u"--category"_s, u"Versaut"_s} << QByteArray("ja\n") << 1
+        << QByteArray() << u"--yes"_s;
 }
 
 void TestWerkzeug::suchen()
@@ -257,6 +264,78 @@ void TestWerkzeug::leseFehler()
     QVERIFY2(lauf.fehler.contains(u"Suchlauf fehlgeschlagen"_s), qPrintable(lauf.fehler));
 }
 
+// random over fixed seeds: only what the area or the category search holds,
+// each about equally often; a failure when there is nothing to choose.
+void TestWerkzeug::zufall_data()
+{
+    QTest::addColumn<QByteArray>("text"); // null: no archive at all
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<QStringList>("moeglich"); // empty: the run fails
+    QTest::addColumn<QString>("meldung");
+    const QByteArray gemischt = "# A\nA\n[eins\nB\n]w1\n\n[zwei\n#[nie\n]w2\nC\n[drei\n";
+    QTest::newRow("Bereich 0 mit leerem Eintrag")
+        << gemischt << QStringList{} << QStringList{u"A"_s, u"B"_s, u""_s, u"C"_s} << QString();
+    QTest::newRow("Bereich 1, NUL") << gemischt << QStringList{u"--area"_s, u"1"_s, u"-0"_s}
+                                    << QStringList{u"eins"_s, u"zwei"_s, u"drei"_s} << QString();
+    QTest::newRow("Bereich 2") << gemischt << QStringList{u"--area=2"_s}
+                               << QStringList{u"w1"_s, u"w2"_s} << QString();
+    QTest::newRow("Kategorie") << QByteArray("Liebe a\nb\nsüß c\n[Liebe d\nHimmel e\n")
+                               << QStringList{u"--category"_s, u"Liebe"_s}
+                               << QStringList{u"Himmel e"_s, u"Liebe a"_s, u"süß c"_s} << QString();
+    QTest::newRow("leerer Bereich") << QByteArray("A\n[B\n") << QStringList{u"--area"_s, u"2"_s}
+                                    << QStringList{} << u"keine Einträge in Bereich 2"_s;
+    QTest::newRow("Kategorie ohne Treffer")
+        << QByteArray("A\n") << QStringList{u"--category"_s, u"Weihnachten"_s} << QStringList{}
+        << u"keine Einträge"_s;
+    QTest::newRow("Archiv fehlt") << QByteArray() << QStringList{} << QStringList{}
+                                  << u"Suchlauf fehlgeschlagen"_s;
+}
+
+void TestWerkzeug::zufall()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, argumente);
+    QFETCH(QStringList, moeglich);
+    QFETCH(QString, meldung);
+    if (text.isNull())
+        QVERIFY(QFile::remove(archiv()));
+    else
+        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, text).status, 0);
+    const QStringList aufruf = QStringList{u"random"_s, u"--archive"_s, archiv()} + argumente;
+    if (moeglich.isEmpty()) {
+        const Lauf lauf = ausfuehren(aufruf);
+        QCOMPARE(lauf.status, 1);
+        QVERIFY(lauf.aus.isEmpty());
+        QVERIFY2(lauf.fehler.contains(meldung), qPrintable(lauf.fehler));
+        return;
+    }
+
+    const char ende = argumente.contains(u"-0"_s) ? '\0' : '\n';
+    const int erwartet = 100; // runs per candidate
+    QList<int> anzahl(moeglich.size());
+    QByteArray ersteWahl;
+    for (int saat = 1; saat <= erwartet * moeglich.size(); ++saat) {
+        const Lauf lauf = ausfuehren(aufruf + QStringList{u"--seed"_s, QString::number(saat)});
+        QCOMPARE(lauf.status, 0);
+        QVERIFY(lauf.aus.endsWith(ende));
+        const qsizetype i = moeglich.indexOf(QString::fromUtf8(lauf.aus.chopped(1)));
+        QVERIFY2(i >= 0, lauf.aus.constData());
+        ++anzahl[i];
+        if (saat == 1)
+            ersteWahl = lauf.aus;
+    }
+    // Chi-square against equal counts, below its 99.9 % quantile
+    // (Wilson-Hilferty): fixed seeds make this the same on every run, and a
+    // choice that favours early or late entries lands far above it.
+    double chiQuadrat = 0;
+    for (const int n : anzahl)
+        chiQuadrat += (n - erwartet) * (n - erwartet) / double(erwartet);
+    const double df = double(moeglich.size() - 1);
+    const double grenze = df * std::pow(1 - 2 / (9 * df) + 3.09 * std::sqrt(2 / (9 * df)), 3);
+    QVERIFY2(chiQuadrat < grenze, qPrintable(u"%1 >= %2"_s.arg(chiQuadrat).arg(grenze)));
+    QCOMPARE(ausfuehren(aufruf + QStringList{u"--seed=1"_s}).aus, ersteWahl);
+}
+
 void TestWerkzeug::falscheBedienung_data()
 {
     QTest::addColumn<QStringList>("argumente");
@@ -268,6 +347,13 @@ void TestWerkzeug::falscheBedienung_data()
     QTest::newRow("zwei Begriffe") << QStringList{u"search"_s, u"a"_s, u"b"_s};
     QTest::newRow("--archive ohne Datei") << QStringList{u"search"_s, u"--archive"_s};
     QTest::newRow("unbekannte Kategorie") << QStringList{u"category"_s, u"Hunde"_s};
+    QTest::newRow("random: Bereich und Kategorie")
+        << QStringList{u"random"_s, u"--area=1"_s, u"--category"_s, u"Liebe"_s};
+    QTest::newRow("random: Saat keine Zahl") << QStringList{u"random"_s, u"--seed"_s, u"-1"_s};
+    QTest::newRow("random: unbekannte Kategorie") << QStringList{u"random"_s, u"--category=Hund"_s};
+    QTest::newRow("random: Wert fehlt") << QStringList{u"random"_s, u"--archive"_s};
+    QTest::newRow("random: Schalter mit Wert") << QStringList{u"random"_s, u"--null=1"_s};
+    QTest::newRow("random: Argument") << QStringList{u"random"_s, u"x"_s};
 }
 
 void TestWerkzeug::falscheBedienung()

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Packs the binaries already built into the Debian package and checks it the
+# way Debian does: lintian, AppStream, the desktop entry and the manual pages,
+# each without a single error or warning. Also compiles the Windows version
+# record, which no build on this machine would otherwise read.
+set -uo pipefail
+bau=$(realpath "$1")
+quelle=$(realpath "$2")
+version=$3
+ordner=$bau/paketpruefung
+rm -rf "$ordner"
+mkdir -p "$ordner"
+export LC_ALL=C.UTF-8
+
+befunde=0
+befund() {
+    echo "FEHLER: $*" >&2
+    befunde=$((befunde + 1))
+}
+# Runs a checker; a non-zero status or any output at all is a finding.
+still() {
+    local name=$1 ausgabe
+    shift
+    if ! ausgabe=$("$@" 2>&1) || [ -n "$ausgabe" ]; then
+        befund "$name"
+        printf '%s\n' "$ausgabe" >&2
+    fi
+}
+
+cpack --config "$bau/CPackConfig.cmake" -B "$ordner" >"$ordner/cpack.log" 2>&1 ||
+    { cat "$ordner/cpack.log" >&2; exit 1; }
+deb=$(echo "$ordner"/spruchhort_"$version"_*.deb)
+[ -f "$deb" ] || { echo "FEHLER: kein Paket: $(ls "$ordner")" >&2; exit 1; }
+inhalt=$ordner/inhalt
+dpkg-deb -x "$deb" "$inhalt"
+
+# lintian warns when run as root; only its tags on stdout count.
+tags=$(lintian --fail-on error,warning --display-info "$deb" 2>/dev/null) || befund "lintian"
+grep -E '^[EW]: ' <<<"$tags" >&2 && befund "lintian: Fehler oder Warnungen"
+
+id=org.example.spruchhort
+eintrag=$inhalt/usr/share/applications/$id.desktop
+bericht=$(appstreamcli validate --no-net --strict "$inhalt/usr/share/metainfo/$id.metainfo.xml") ||
+    befund "appstreamcli: $bericht"
+still "desktop-file-validate" desktop-file-validate "$eintrag"
+ordnerImEintrag=$(sed -n 's/^Path=//p' "$eintrag")
+[ -f "$inhalt$ordnerImEintrag/sprho.dat" ] ||
+    befund "Path=$ordnerImEintrag im Desktop-Eintrag: dort liegt kein sprho.dat"
+
+for seite in "$inhalt"/usr/share/man/man1/*.1.gz; do
+    warnungen=$(MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null) &&
+        [ -z "$warnungen" ] || befund "man $(basename "$seite"): $warnungen"
+done
+
+# The completion offers what the tool itself knows.
+vervollstaendigt=$(PATH=$inhalt/usr/bin:$PATH bash -c '
+    source "$1"
+    COMP_WORDS=(sprho-archiv random --category Al); COMP_CWORD=3
+    _sprho_archiv sprho-archiv Al --category; printf "%s|" "${COMPREPLY[@]}"
+    COMP_WORDS=(sprho-archiv ra); COMP_CWORD=1
+    _sprho_archiv sprho-archiv ra sprho-archiv; printf "%s|" "${COMPREPLY[@]}"
+' - "$inhalt/usr/share/bash-completion/completions/sprho-archiv")
+[ "$vervollstaendigt" = "Alkohol & Co.|random|" ] || befund "Vervollständigung: $vervollstaendigt"
+
+# The Windows version record as CMake configured it, compiled with the
+# mingw-w64 headers and read back: it must carry this version.
+res=$ordner/sprho.res
+still "windres" x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-xc \
+    -DRC_INVOKED -D_WIN32 -D_WIN64 -I/usr/share/mingw-w64/include -I "$quelle/app" \
+    "$bau/app/sprho.rc" -O res -o "$res"
+IFS=. read -r haupt neben flick <<<"$version"
+satz=$(x86_64-w64-mingw32-windres -J res -O rc "$res" 2>&1)
+for erwartet in " FILEVERSION $haupt, $neben, 0, $flick" " PRODUCTVERSION $haupt, $neben, 0, $flick" \
+    "\"FileVersion\", \"$(printf '%d.%02d.%04d' "$haupt" "$neben" "$flick")\"" \
+    "\"ProductName\", \"Spruchhort $version\"" "\"InternalName\", \"sprho\"" \
+    "\"OriginalFilename\", \"sprho.exe\"" "\"Translation\", 0x407, 1252"; do
+    grep -q -F -- "$erwartet" <<<"$satz" || befund "Versionssatz ohne $erwartet"
+done
+[ "$(grep -c 'RT_ICON' <<<"$satz")" = 2 ] || befund "Versionssatz: nicht zwei Symbole"
+
+((befunde == 0)) || exit 1
+echo "Paket $(basename "$deb"): lintian, AppStream, Desktop-Eintrag, Handbuch, Versionssatz in Ordnung"
+printf '%s\n' "$tags" | grep '^I: ' || true
