@@ -3,6 +3,8 @@
 #include "archive/cp1252.h"
 #include "archive/zeichen_tausch.h"
 
+#include <array>
+
 std::optional<UngueltigesZeichen> archivzeile(const QString &klartext, QByteArray &bytes)
 {
     bytes.clear();
@@ -24,9 +26,29 @@ std::optional<UngueltigesZeichen> archivzeile(const QString &klartext, QByteArra
     return std::nullopt;
 }
 
+namespace {
+
+// Every raw byte's readable character, decoded and unscrambled at once: each
+// listed line passes through here.
+std::array<char16_t, 256> klartextTabelle()
+{
+    std::array<char16_t, 256> tabelle{};
+    for (unsigned b = 0; b < tabelle.size(); ++b)
+        tabelle[b] =
+            zeichen_tausch(QChar(cp1252::dekodiere(static_cast<unsigned char>(b)))).unicode();
+    return tabelle;
+}
+
+} // namespace
+
 QString klartext(std::string_view rohzeile)
 {
-    return zeichen_tausch(cp1252::dekodiere(rohzeile));
+    static const std::array<char16_t, 256> tabelle = klartextTabelle();
+    QString text(static_cast<qsizetype>(rohzeile.size()), Qt::Uninitialized);
+    char16_t *ziel = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : rohzeile)
+        *ziel++ = tabelle[static_cast<unsigned char>(byte)];
+    return text;
 }
 
 std::optional<Eintrag> eintrag(std::string_view rohzeile)

@@ -2,6 +2,8 @@
 
 #include "archive/cp1252.h"
 
+#include <algorithm>
+
 Platzhaltermuster::Platzhaltermuster(const QString &muster)
 {
     for (qsizetype pos = 0; pos < muster.size() && m_gueltig; ++pos) {
@@ -38,6 +40,12 @@ Platzhaltermuster::Platzhaltermuster(const QString &muster)
     while (m_hatStern && m_endteile < m_teile.size() &&
            m_teile[m_teile.size() - 1 - m_endteile].art != Art::Stern)
         ++m_endteile;
+}
+
+bool Platzhaltermuster::ohnePlatzhalter() const
+{
+    return std::all_of(m_teile.begin(), m_teile.end(),
+                       [](const Teil &teil) { return teil.art == Art::Zeichen; });
 }
 
 std::optional<Bytepaar> Platzhaltermuster::bytepaar() const

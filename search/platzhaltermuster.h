@@ -33,6 +33,9 @@ public:
     bool gueltig() const { return m_gueltig; }
     // False when no line can match.
     bool erfuellbar() const { return m_gueltig && !m_unerfuellbar; }
+    // True when the pattern holds no wildcard: it matches the one line that
+    // is exactly the term.
+    bool ohnePlatzhalter() const;
     // The first and last byte of the longest run of plain characters, which
     // every matching line holds; nothing when the pattern has none.
     std::optional<Bytepaar> bytepaar() const;

@@ -16,6 +16,7 @@
 #include "archive/archivzeile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -64,51 +65,82 @@ std::size_t crSchrittweise(const unsigned char *b, std::size_t n)
 
 #if defined(__x86_64__)
 
+// A test has at most two pairs (substring and pattern); their constants stay
+// in registers for the whole loop.
+constexpr std::size_t hoechstensPaare = 2;
+
 std::size_t mitSse2(const unsigned char *b, std::size_t von, std::size_t n,
                     const std::vector<Bytepaar> &paare)
 {
+    struct Konstanten {
+        __m128i v0, v1, h0, h1;
+        std::size_t abstand;
+    };
+    if (paare.empty() || paare.size() > hoechstensPaare)
+        return schrittweise(b, von, n, paare);
+    std::array<Konstanten, hoechstensPaare> k{};
+    for (std::size_t p = 0; p < paare.size(); ++p) {
+        const Bytepaar &paar = paare[p];
+        k[p] = {_mm_set1_epi8(static_cast<char>(paar.vorn[0])),
+                _mm_set1_epi8(static_cast<char>(paar.vorn[1])),
+                _mm_set1_epi8(static_cast<char>(paar.hinten[0])),
+                _mm_set1_epi8(static_cast<char>(paar.hinten[1])), paar.abstand};
+    }
+    const auto passt = [b](const Konstanten &p, std::size_t i) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
+        const __m128i h = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i + p.abstand));
+        return _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(v, p.v0), _mm_cmpeq_epi8(v, p.v1)),
+                             _mm_or_si128(_mm_cmpeq_epi8(h, p.h0), _mm_cmpeq_epi8(h, p.h1)));
+    };
+    const bool zwei = paare.size() == 2;
     const std::size_t rand = groessterAbstand(paare) + 16;
     std::size_t i = von;
     for (; i + rand <= n; i += 16) {
-        unsigned maske = 0;
-        for (const Bytepaar &paar : paare) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
-            const __m128i h =
-                _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i + paar.abstand));
-            const __m128i vorn =
-                _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(paar.vorn[0]))),
-                             _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(paar.vorn[1]))));
-            const __m128i hinten =
-                _mm_or_si128(_mm_cmpeq_epi8(h, _mm_set1_epi8(static_cast<char>(paar.hinten[0]))),
-                             _mm_cmpeq_epi8(h, _mm_set1_epi8(static_cast<char>(paar.hinten[1]))));
-            maske |= static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(vorn, hinten)));
-        }
-        if (maske != 0)
+        __m128i treffer = passt(k[0], i);
+        if (zwei)
+            treffer = _mm_or_si128(treffer, passt(k[1], i));
+        if (const auto maske = static_cast<unsigned>(_mm_movemask_epi8(treffer)); maske != 0)
             return i + static_cast<unsigned>(__builtin_ctz(maske));
     }
     return schrittweise(b, i, n, paare);
 }
 
+struct Avx2Konstanten {
+    __m256i v0, v1, h0, h1;
+    std::size_t abstand;
+};
+
+__attribute__((target("avx2"))) __m256i passtAvx2(const unsigned char *b, const Avx2Konstanten &p,
+                                                  std::size_t i)
+{
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
+    const __m256i h = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i + p.abstand));
+    return _mm256_and_si256(
+        _mm256_or_si256(_mm256_cmpeq_epi8(v, p.v0), _mm256_cmpeq_epi8(v, p.v1)),
+        _mm256_or_si256(_mm256_cmpeq_epi8(h, p.h0), _mm256_cmpeq_epi8(h, p.h1)));
+}
+
 __attribute__((target("avx2"))) std::size_t
 mitAvx2(const unsigned char *b, std::size_t von, std::size_t n, const std::vector<Bytepaar> &paare)
 {
+    if (paare.empty() || paare.size() > hoechstensPaare)
+        return schrittweise(b, von, n, paare);
+    std::array<Avx2Konstanten, hoechstensPaare> k{};
+    for (std::size_t p = 0; p < paare.size(); ++p) {
+        const Bytepaar &paar = paare[p];
+        k[p] = {_mm256_set1_epi8(static_cast<char>(paar.vorn[0])),
+                _mm256_set1_epi8(static_cast<char>(paar.vorn[1])),
+                _mm256_set1_epi8(static_cast<char>(paar.hinten[0])),
+                _mm256_set1_epi8(static_cast<char>(paar.hinten[1])), paar.abstand};
+    }
+    const bool zwei = paare.size() == 2;
     const std::size_t rand = groessterAbstand(paare) + 32;
     std::size_t i = von;
     for (; i + rand <= n; i += 32) {
-        unsigned maske = 0;
-        for (const Bytepaar &paar : paare) {
-            const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
-            const __m256i h =
-                _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i + paar.abstand));
-            const __m256i vorn = _mm256_or_si256(
-                _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(paar.vorn[0]))),
-                _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(paar.vorn[1]))));
-            const __m256i hinten = _mm256_or_si256(
-                _mm256_cmpeq_epi8(h, _mm256_set1_epi8(static_cast<char>(paar.hinten[0]))),
-                _mm256_cmpeq_epi8(h, _mm256_set1_epi8(static_cast<char>(paar.hinten[1]))));
-            maske |= static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(vorn, hinten)));
-        }
-        if (maske != 0)
+        __m256i treffer = passtAvx2(b, k[0], i);
+        if (zwei)
+            treffer = _mm256_or_si256(treffer, passtAvx2(b, k[1], i));
+        if (const auto maske = static_cast<unsigned>(_mm256_movemask_epi8(treffer)); maske != 0)
             return i + static_cast<unsigned>(__builtin_ctz(maske));
     }
     return mitSse2(b, i, n, paare);

@@ -94,6 +94,21 @@ Teilstringsuche::Teilstringsuche(const QString &muster)
     }
     m_erste = formen(byte(0));
     m_zweite = formen(byte(m_anker));
+
+    // For a scan across whole blocks the rarest two bytes of all are best.
+    std::size_t a = 0;
+    for (std::size_t j = 1; j < m_muster.size(); ++j) {
+        if (haeufigkeit(byte(j)) < haeufigkeit(byte(a)))
+            a = j;
+    }
+    std::size_t b = a == 0 ? std::min<std::size_t>(1, m_muster.size() - 1) : 0;
+    for (std::size_t j = 0; j < m_muster.size(); ++j) {
+        if (j != a && haeufigkeit(byte(j)) < haeufigkeit(byte(b)))
+            b = j;
+    }
+    const std::size_t vorn = std::min(a, b);
+    const std::size_t hinten = std::max(a, b);
+    m_paar = {formen(byte(vorn)), formen(byte(hinten)), hinten - vorn};
 }
 
 bool Teilstringsuche::restGleich(const unsigned char *stelle) const

@@ -25,8 +25,9 @@ public:
     bool leer() const { return m_muster.empty() && !m_unmoeglich; }
     // True when no line can hold the term.
     bool unmoeglich() const { return m_unmoeglich; }
-    // The term's first byte and its rarest other one, where the term starts.
-    Bytepaar bytepaar() const { return {m_erste, m_zweite, m_anker}; }
+    // The term's two rarest bytes, in their order in the term: where the
+    // first of them stands, a hit's line is.
+    Bytepaar bytepaar() const { return m_paar; }
 
 private:
     bool restGleich(const unsigned char *stelle) const;
@@ -40,4 +41,5 @@ private:
     std::array<unsigned char, 2> m_erste{};
     std::array<unsigned char, 2> m_zweite{};
     std::size_t m_anker = 0;
+    Bytepaar m_paar;
 };
