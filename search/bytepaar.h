@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
+#include <utility>
 
 // Two bytes at a fixed distance that every hit of a test holds, each in one
 // of two forms (upper and lower case, or the same byte twice). A scan over a
@@ -12,3 +14,11 @@ struct Bytepaar {
     std::array<unsigned char, 2> hinten{};
     std::size_t abstand = 0; // from vorn to hinten
 };
+
+// How common the plain character a raw byte stands for is in German text,
+// case ignored: higher is more common, 0 is rare.
+int haeufigkeit(unsigned char byte);
+
+// The positions of the two rarest bytes, in order (the same position twice
+// for a single byte); bytes must not be empty.
+std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes);

@@ -35,11 +35,17 @@ Platzhaltermuster::Platzhaltermuster(const QString &muster)
         }
         ++m_mindestlaenge;
     }
-    while (m_anfangsteile < m_teile.size() && m_teile[m_anfangsteile].art != Art::Stern)
-        ++m_anfangsteile;
-    while (m_hatStern && m_endteile < m_teile.size() &&
-           m_teile[m_teile.size() - 1 - m_endteile].art != Art::Stern)
-        ++m_endteile;
+    for (std::size_t i = 0;; ++i) {
+        Stueck stueck{i, 0, {}, true};
+        for (; i < m_teile.size() && m_teile[i].art != Art::Stern; ++i) {
+            ++stueck.laenge;
+            stueck.nurZeichen = stueck.nurZeichen && m_teile[i].art == Art::Zeichen;
+            stueck.klartext.push_back(static_cast<char>(m_teile[i].zeichen));
+        }
+        m_stuecke.push_back(std::move(stueck));
+        if (i >= m_teile.size())
+            break;
+    }
 }
 
 bool Platzhaltermuster::ohnePlatzhalter() const
@@ -50,23 +56,32 @@ bool Platzhaltermuster::ohnePlatzhalter() const
 
 std::optional<Bytepaar> Platzhaltermuster::bytepaar() const
 {
-    std::size_t besterAnfang = 0;
-    std::size_t besteLaenge = 0;
-    for (std::size_t i = 0; i < m_teile.size();) {
-        std::size_t j = i;
-        while (j < m_teile.size() && m_teile[j].art == Art::Zeichen)
-            ++j;
-        if (j - i > besteLaenge) {
-            besterAnfang = i;
-            besteLaenge = j - i;
+    // The rarest pair within a piece of plain characters; a single plain
+    // character counts as if its partner were the commonest.
+    std::optional<Bytepaar> bestes;
+    int besteHaeufigkeit = 0;
+    const int haeufigste = haeufigkeit(' ');
+    for (const Stueck &stueck : m_stuecke) {
+        std::size_t i = 0;
+        while (i < stueck.laenge) {
+            std::size_t j = i;
+            while (j < stueck.laenge && m_teile[stueck.anfang + j].art == Art::Zeichen)
+                ++j;
+            if (j > i) {
+                const std::string_view lauf = std::string_view(stueck.klartext).substr(i, j - i);
+                const auto [vorn, hinten] = seltensteStellen(lauf);
+                const auto v = static_cast<unsigned char>(lauf[vorn]);
+                const auto h = static_cast<unsigned char>(lauf[hinten]);
+                const int summe = haeufigkeit(v) + (vorn == hinten ? haeufigste : haeufigkeit(h));
+                if (!bestes || summe < besteHaeufigkeit) {
+                    bestes = Bytepaar{{v, v}, {h, h}, hinten - vorn};
+                    besteHaeufigkeit = summe;
+                }
+            }
+            i = j + 1;
         }
-        i = j + 1;
     }
-    if (besteLaenge == 0)
-        return std::nullopt;
-    const unsigned char vorn = m_teile[besterAnfang].zeichen;
-    const unsigned char hinten = m_teile[besterAnfang + besteLaenge - 1].zeichen;
-    return Bytepaar{{vorn, vorn}, {hinten, hinten}, besteLaenge - 1};
+    return bestes;
 }
 
 // Reads a list that starts at pos (just after "[") and returns the position
@@ -110,8 +125,7 @@ qsizetype Platzhaltermuster::leseKlasse(const QString &muster, qsizetype pos)
     return schluss;
 }
 
-bool Platzhaltermuster::teilPasst(const Teil &teil, unsigned char byte,
-                                  const std::vector<std::bitset<256>> &klassen)
+bool Platzhaltermuster::teilPasst(const Teil &teil, unsigned char byte) const
 {
     switch (teil.art) {
     case Art::Beliebig:
@@ -121,7 +135,7 @@ bool Platzhaltermuster::teilPasst(const Teil &teil, unsigned char byte,
     case Art::Zeichen:
         return byte == teil.zeichen;
     case Art::Klasse:
-        return klassen[teil.klasse].test(byte);
+        return m_klassen[teil.klasse].test(byte);
     case Art::Stern:
     case Art::Nie:
         break;
@@ -129,49 +143,52 @@ bool Platzhaltermuster::teilPasst(const Teil &teil, unsigned char byte,
     return false;
 }
 
+bool Platzhaltermuster::stueckPasstAn(const Stueck &stueck, std::string_view zeile,
+                                      std::size_t pos) const
+{
+    for (std::size_t j = 0; j < stueck.laenge; ++j) {
+        if (!teilPasst(m_teile[stueck.anfang + j], static_cast<unsigned char>(zeile[pos + j])))
+            return false;
+    }
+    return true;
+}
+
+// Where the piece first fits inside [von, bis), or npos.
+std::size_t Platzhaltermuster::stueckFinden(const Stueck &stueck, std::string_view zeile,
+                                            std::size_t von, std::size_t bis) const
+{
+    if (bis < von + stueck.laenge)
+        return std::string_view::npos;
+    const std::string_view bereich = zeile.substr(von, bis - von);
+    if (stueck.nurZeichen) {
+        const std::size_t fund = bereich.find(stueck.klartext);
+        return fund == std::string_view::npos ? fund : von + fund;
+    }
+    for (std::size_t pos = von; pos + stueck.laenge <= bis; ++pos) {
+        if (stueckPasstAn(stueck, zeile, pos))
+            return pos;
+    }
+    return std::string_view::npos;
+}
+
 bool Platzhaltermuster::passt(std::string_view zeile) const
 {
     if (!m_gueltig || m_unerfuellbar || zeile.size() < m_mindestlaenge)
         return false;
-    if (!m_hatStern && zeile.size() != m_mindestlaenge)
+    if (!m_hatStern)
+        return zeile.size() == m_mindestlaenge && stueckPasstAn(m_stuecke.front(), zeile, 0);
+    // The two ends first: they turn most lines away at once.
+    const Stueck &erstes = m_stuecke.front();
+    const Stueck &letztes = m_stuecke.back();
+    const std::size_t ende = zeile.size() - letztes.laenge;
+    if (!stueckPasstAn(erstes, zeile, 0) || !stueckPasstAn(letztes, zeile, ende))
         return false;
-    // The parts before the first star and after the last one sit at the
-    // line's two ends: testing them first turns most lines away at once.
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(zeile[i]); };
-    for (std::size_t i = 0; i < m_anfangsteile; ++i) {
-        if (!teilPasst(m_teile[i], byte(i), m_klassen))
+    std::size_t pos = erstes.laenge;
+    for (std::size_t i = 1; i + 1 < m_stuecke.size(); ++i) {
+        const std::size_t fund = stueckFinden(m_stuecke[i], zeile, pos, ende);
+        if (fund == std::string_view::npos)
             return false;
+        pos = fund + m_stuecke[i].laenge;
     }
-    for (std::size_t i = 1; i <= m_endteile; ++i) {
-        if (!teilPasst(m_teile[m_teile.size() - i], byte(zeile.size() - i), m_klassen))
-            return false;
-    }
-
-    // Walk line and pattern together; on a mismatch go back to the last star
-    // and let it swallow one more character. Earlier stars never need to be
-    // revisited: whatever they could swallow the last star can swallow too.
-    const std::size_t anzahl = m_teile.size();
-    std::size_t p = 0;
-    std::size_t z = 0;
-    std::size_t sternP = anzahl; // no star seen yet
-    std::size_t sternZ = 0;
-    while (z < zeile.size()) {
-        if (p < anzahl && m_teile[p].art == Art::Stern) {
-            sternP = p++;
-            sternZ = z;
-            continue;
-        }
-        if (p < anzahl && teilPasst(m_teile[p], static_cast<unsigned char>(zeile[z]), m_klassen)) {
-            ++p;
-            ++z;
-            continue;
-        }
-        if (sternP == anzahl)
-            return false;
-        p = sternP + 1;
-        z = ++sternZ;
-    }
-    while (p < anzahl && m_teile[p].art == Art::Stern)
-        ++p;
-    return p == anzahl;
+    return true;
 }

@@ -7,6 +7,7 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,10 +20,14 @@
 //   [!abc]   any one character not in the list
 // The pattern must cover the whole line.
 //
-// Matching backtracks only to the most recent star, so a line costs at most
-// line length x pattern length steps, whatever the user types. A pattern that
-// needs more characters than a line has is rejected before any step, so a
-// pasted megabyte costs no more per line than a short term.
+// The stars cut the pattern into pieces. The first piece must fit at the
+// line's start and the last at its end; each piece between them is matched
+// where it first fits after the one before (a later fit could only leave
+// less room for the rest). So a line costs at most line length x pattern
+// length steps, whatever the user types, and a piece of plain characters is
+// found with a fast substring search. A pattern that needs more characters
+// than a line has is rejected before any step, so a pasted megabyte costs no
+// more per line than a short term.
 class Platzhaltermuster {
 public:
     explicit Platzhaltermuster(const QString &muster);
@@ -36,8 +41,8 @@ public:
     // True when the pattern holds no wildcard: it matches the one line that
     // is exactly the term.
     bool ohnePlatzhalter() const;
-    // The first and last byte of the longest run of plain characters, which
-    // every matching line holds; nothing when the pattern has none.
+    // The rarest two bytes of a run of plain characters, which every
+    // matching line holds; nothing when the pattern has none.
     std::optional<Bytepaar> bytepaar() const;
 
 private:
@@ -48,15 +53,24 @@ private:
         std::uint32_t klasse = 0;  // index into m_klassen, for Klasse
     };
 
-    static bool teilPasst(const Teil &teil, unsigned char byte,
-                          const std::vector<std::bitset<256>> &klassen);
+    // The parts between two stars (or a star and an end of the pattern).
+    struct Stueck {
+        std::size_t anfang;   // index of its first part
+        std::size_t laenge;   // parts, each one character
+        std::string klartext; // its bytes, when all of them are plain characters
+        bool nurZeichen;
+    };
+
+    bool teilPasst(const Teil &teil, unsigned char byte) const;
+    bool stueckPasstAn(const Stueck &stueck, std::string_view zeile, std::size_t pos) const;
+    std::size_t stueckFinden(const Stueck &stueck, std::string_view zeile, std::size_t von,
+                             std::size_t bis) const;
     qsizetype leseKlasse(const QString &muster, qsizetype pos);
 
     std::vector<Teil> m_teile;
     std::vector<std::bitset<256>> m_klassen;
     std::size_t m_mindestlaenge = 0; // characters the pattern needs at least
-    std::size_t m_anfangsteile = 0;  // parts before the first star
-    std::size_t m_endteile = 0;      // parts after the last star
+    std::vector<Stueck> m_stuecke;   // one more than there are stars
     bool m_hatStern = false;
     bool m_gueltig = true;
     bool m_unerfuellbar = false; // holds a character no archive byte can be

@@ -1,7 +1,6 @@
 #include "search/teilstringsuche.h"
 
 #include "archive/cp1252.h"
-#include "archive/zeichen_tausch.h"
 
 #include <QChar>
 
@@ -59,27 +58,6 @@ std::array<unsigned char, 2> formen(unsigned char klein_)
     return ergebnis;
 }
 
-// How common a lower-cased archive byte is in German text, judged by the
-// plain character it stands for: the second anchor should rarely fit by chance.
-std::array<int, 256> haeufigkeitTabelle()
-{
-    const QString haeufigste = QStringLiteral(" enisratdhulcgmobwfkzpv");
-    std::array<int, 256> tabelle{};
-    for (unsigned b = 0; b < 256; ++b) {
-        const QChar klar =
-            zeichen_tausch(QChar(cp1252::dekodiere(static_cast<unsigned char>(b)))).toLower();
-        const qsizetype rang = haeufigste.indexOf(klar);
-        tabelle[b] = rang < 0 ? 0 : static_cast<int>(haeufigste.size() - rang);
-    }
-    return tabelle;
-}
-
-int haeufigkeit(unsigned char klein_)
-{
-    static const std::array<int, 256> tabelle = haeufigkeitTabelle();
-    return tabelle[klein_];
-}
-
 } // namespace
 
 Teilstringsuche::Teilstringsuche(const QString &muster)
@@ -96,18 +74,7 @@ Teilstringsuche::Teilstringsuche(const QString &muster)
     m_zweite = formen(byte(m_anker));
 
     // For a scan across whole blocks the rarest two bytes of all are best.
-    std::size_t a = 0;
-    for (std::size_t j = 1; j < m_muster.size(); ++j) {
-        if (haeufigkeit(byte(j)) < haeufigkeit(byte(a)))
-            a = j;
-    }
-    std::size_t b = a == 0 ? std::min<std::size_t>(1, m_muster.size() - 1) : 0;
-    for (std::size_t j = 0; j < m_muster.size(); ++j) {
-        if (j != a && haeufigkeit(byte(j)) < haeufigkeit(byte(b)))
-            b = j;
-    }
-    const std::size_t vorn = std::min(a, b);
-    const std::size_t hinten = std::max(a, b);
+    const auto [vorn, hinten] = seltensteStellen(m_muster);
     m_paar = {formen(byte(vorn)), formen(byte(hinten)), hinten - vorn};
 }
 
