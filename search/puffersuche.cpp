@@ -9,8 +9,8 @@
 // (back to the previous CR, on to the next) and tested exactly as before;
 // then the scan goes on after that line. Line numbers stay exact because the
 // CRs in front of a hit are counted, and every CR ends exactly one line.
-// A block stays in the cache while all tests of a category search scan it,
-// so six terms cost one read.
+// The six terms of a category search are looked for in the same pass over
+// a block, so they cost one read and one scan.
 #include "search/puffersuche.h"
 
 #include "archive/archivzeile.h"
@@ -25,17 +25,35 @@
 
 namespace {
 
-bool passtAn(const unsigned char *b, std::size_t i, const Bytepaar &paar)
+// A pair in the form the vector loops test: a byte b fits a side when
+// (b | maske) == wert. The mask is the bits in which the side's two forms
+// differ, so both forms fit, and at most a few other bytes: a superset,
+// which only costs a line test now and then.
+struct Vektorpaar {
+    unsigned char vornMaske, vornWert, hintenMaske, hintenWert;
+    std::size_t abstand;
+};
+
+Vektorpaar vektorpaar(const Bytepaar &paar)
 {
-    const unsigned char v = b[i];
-    const unsigned char h = b[i + paar.abstand];
-    return (v == paar.vorn[0] || v == paar.vorn[1]) && (h == paar.hinten[0] || h == paar.hinten[1]);
+    const auto maske = [](const std::array<unsigned char, 2> &formen) {
+        return static_cast<unsigned char>(formen[0] ^ formen[1]);
+    };
+    const unsigned char vm = maske(paar.vorn);
+    const unsigned char hm = maske(paar.hinten);
+    return {vm, static_cast<unsigned char>(paar.vorn[0] | vm), hm,
+            static_cast<unsigned char>(paar.hinten[0] | hm), paar.abstand};
 }
 
-std::size_t groessterAbstand(const std::vector<Bytepaar> &paare)
+bool passtAn(const unsigned char *b, std::size_t i, const Vektorpaar &p)
+{
+    return (b[i] | p.vornMaske) == p.vornWert && (b[i + p.abstand] | p.hintenMaske) == p.hintenWert;
+}
+
+std::size_t groessterAbstand(const std::vector<Vektorpaar> &paare)
 {
     std::size_t abstand = 0;
-    for (const Bytepaar &paar : paare)
+    for (const Vektorpaar &paar : paare)
         abstand = std::max(abstand, paar.abstand);
     return abstand;
 }
@@ -43,10 +61,10 @@ std::size_t groessterAbstand(const std::vector<Bytepaar> &paare)
 // One place after the other, for the end of a block and for processors
 // without vector units.
 std::size_t schrittweise(const unsigned char *b, std::size_t von, std::size_t n,
-                         const std::vector<Bytepaar> &paare)
+                         const std::vector<Vektorpaar> &paare)
 {
     for (std::size_t i = von; i < n; ++i) {
-        for (const Bytepaar &paar : paare) {
+        for (const Vektorpaar &paar : paare) {
             if (i + paar.abstand < n && passtAn(b, i, paar))
                 return i;
         }
@@ -55,7 +73,7 @@ std::size_t schrittweise(const unsigned char *b, std::size_t von, std::size_t n,
 }
 
 using Suche = std::size_t (*)(const unsigned char *, std::size_t, std::size_t,
-                              const std::vector<Bytepaar> &);
+                              const std::vector<Vektorpaar> &);
 using Zaehlung = std::size_t (*)(const unsigned char *, std::size_t);
 
 std::size_t crSchrittweise(const unsigned char *b, std::size_t n)
@@ -65,40 +83,36 @@ std::size_t crSchrittweise(const unsigned char *b, std::size_t n)
 
 #if defined(__x86_64__)
 
-// A test has at most two pairs (substring and pattern); their constants stay
-// in registers for the whole loop.
-constexpr std::size_t hoechstensPaare = 2;
+// The same loop for sixteen places at once (SSE2) and for thirty-two (AVX2).
+// Six terms of a category, each with a substring and a pattern pair.
+constexpr std::size_t hoechstensPaare = 12;
 
 std::size_t mitSse2(const unsigned char *b, std::size_t von, std::size_t n,
-                    const std::vector<Bytepaar> &paare)
+                    const std::vector<Vektorpaar> &paare)
 {
     struct Konstanten {
-        __m128i v0, v1, h0, h1;
-        std::size_t abstand;
+        __m128i vm, vw, hm, hw;
     };
-    if (paare.empty() || paare.size() > hoechstensPaare)
+    if (paare.size() > hoechstensPaare)
         return schrittweise(b, von, n, paare);
-    std::array<Konstanten, hoechstensPaare> k{};
+    const auto fuellen = [](unsigned char byte) { return _mm_set1_epi8(static_cast<char>(byte)); };
+    std::array<Konstanten, hoechstensPaare> k;
     for (std::size_t p = 0; p < paare.size(); ++p) {
-        const Bytepaar &paar = paare[p];
-        k[p] = {_mm_set1_epi8(static_cast<char>(paar.vorn[0])),
-                _mm_set1_epi8(static_cast<char>(paar.vorn[1])),
-                _mm_set1_epi8(static_cast<char>(paar.hinten[0])),
-                _mm_set1_epi8(static_cast<char>(paar.hinten[1])), paar.abstand};
+        k[p] = {fuellen(paare[p].vornMaske), fuellen(paare[p].vornWert),
+                fuellen(paare[p].hintenMaske), fuellen(paare[p].hintenWert)};
     }
-    const auto passt = [b](const Konstanten &p, std::size_t i) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
-        const __m128i h = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i + p.abstand));
-        return _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(v, p.v0), _mm_cmpeq_epi8(v, p.v1)),
-                             _mm_or_si128(_mm_cmpeq_epi8(h, p.h0), _mm_cmpeq_epi8(h, p.h1)));
-    };
-    const bool zwei = paare.size() == 2;
     const std::size_t rand = groessterAbstand(paare) + 16;
     std::size_t i = von;
     for (; i + rand <= n; i += 16) {
-        __m128i treffer = passt(k[0], i);
-        if (zwei)
-            treffer = _mm_or_si128(treffer, passt(k[1], i));
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
+        __m128i treffer = _mm_setzero_si128();
+        for (std::size_t p = 0; p < paare.size(); ++p) {
+            const __m128i h =
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i + paare[p].abstand));
+            treffer = _mm_or_si128(
+                treffer, _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(v, k[p].vm), k[p].vw),
+                                       _mm_cmpeq_epi8(_mm_or_si128(h, k[p].hm), k[p].hw)));
+        }
         if (const auto maske = static_cast<unsigned>(_mm_movemask_epi8(treffer)); maske != 0)
             return i + static_cast<unsigned>(__builtin_ctz(maske));
     }
@@ -106,40 +120,34 @@ std::size_t mitSse2(const unsigned char *b, std::size_t von, std::size_t n,
 }
 
 struct Avx2Konstanten {
-    __m256i v0, v1, h0, h1;
-    std::size_t abstand;
+    __m256i vm, vw, hm, hw;
 };
 
-__attribute__((target("avx2"))) __m256i passtAvx2(const unsigned char *b, const Avx2Konstanten &p,
-                                                  std::size_t i)
+__attribute__((target("avx2"))) std::size_t mitAvx2(const unsigned char *b, std::size_t von,
+                                                    std::size_t n,
+                                                    const std::vector<Vektorpaar> &paare)
 {
-    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
-    const __m256i h = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i + p.abstand));
-    return _mm256_and_si256(
-        _mm256_or_si256(_mm256_cmpeq_epi8(v, p.v0), _mm256_cmpeq_epi8(v, p.v1)),
-        _mm256_or_si256(_mm256_cmpeq_epi8(h, p.h0), _mm256_cmpeq_epi8(h, p.h1)));
-}
-
-__attribute__((target("avx2"))) std::size_t
-mitAvx2(const unsigned char *b, std::size_t von, std::size_t n, const std::vector<Bytepaar> &paare)
-{
-    if (paare.empty() || paare.size() > hoechstensPaare)
+    if (paare.size() > hoechstensPaare)
         return schrittweise(b, von, n, paare);
-    std::array<Avx2Konstanten, hoechstensPaare> k{};
+    std::array<Avx2Konstanten, hoechstensPaare> k;
     for (std::size_t p = 0; p < paare.size(); ++p) {
-        const Bytepaar &paar = paare[p];
-        k[p] = {_mm256_set1_epi8(static_cast<char>(paar.vorn[0])),
-                _mm256_set1_epi8(static_cast<char>(paar.vorn[1])),
-                _mm256_set1_epi8(static_cast<char>(paar.hinten[0])),
-                _mm256_set1_epi8(static_cast<char>(paar.hinten[1])), paar.abstand};
+        k[p] = {_mm256_set1_epi8(static_cast<char>(paare[p].vornMaske)),
+                _mm256_set1_epi8(static_cast<char>(paare[p].vornWert)),
+                _mm256_set1_epi8(static_cast<char>(paare[p].hintenMaske)),
+                _mm256_set1_epi8(static_cast<char>(paare[p].hintenWert))};
     }
-    const bool zwei = paare.size() == 2;
     const std::size_t rand = groessterAbstand(paare) + 32;
     std::size_t i = von;
     for (; i + rand <= n; i += 32) {
-        __m256i treffer = passtAvx2(b, k[0], i);
-        if (zwei)
-            treffer = _mm256_or_si256(treffer, passtAvx2(b, k[1], i));
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
+        __m256i treffer = _mm256_setzero_si256();
+        for (std::size_t p = 0; p < paare.size(); ++p) {
+            const __m256i h =
+                _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i + paare[p].abstand));
+            treffer = _mm256_or_si256(
+                treffer, _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(v, k[p].vm), k[p].vw),
+                                          _mm256_cmpeq_epi8(_mm256_or_si256(h, k[p].hm), k[p].hw)));
+        }
         if (const auto maske = static_cast<unsigned>(_mm256_movemask_epi8(treffer)); maske != 0)
             return i + static_cast<unsigned>(__builtin_ctz(maske));
     }
@@ -210,39 +218,91 @@ qint64 zeilenenden(std::string_view block, std::size_t von, std::size_t bis)
     return static_cast<qint64>(crZaehlung()(b + von, bis - von));
 }
 
-// Scans one block for one test. ersteZeile: the number of the block's first
-// line.
-void blockDurchsuchen(std::string_view block, qint64 ersteZeile, const Zeilentest &test,
-                      std::size_t bedarf, std::vector<Fundstelle> &funde)
+std::size_t naechsteStelle(std::string_view block, std::size_t von,
+                           const std::vector<Vektorpaar> &paare)
 {
-    if (!test.jedeZeile() && test.paare().empty())
+    const auto *b = reinterpret_cast<const unsigned char *>(block.data());
+    return vektorsuche()(b, von, block.size(), paare);
+}
+
+// Scans one block for every test that still looks for hits, all at once.
+// Where a pair stands, only the tests it belongs to look at the line; the
+// scan then goes on right after that place, so that another test's pair
+// later in the same line is still seen. ersteZeile: the number of the
+// block's first line.
+void blockDurchsuchen(std::string_view block, qint64 ersteZeile,
+                      const std::vector<Zeilentest> &tests, std::size_t bedarf,
+                      std::vector<std::vector<Fundstelle>> &funde)
+{
+    const auto suchtNoch = [&](std::size_t i) { return funde[i].size() < bedarf; };
+    std::vector<Vektorpaar> paare;
+    std::vector<std::size_t> paarVon; // the test each pair belongs to
+    bool jedeZeile = false;
+    for (std::size_t i = 0; i < tests.size(); ++i) {
+        if (!suchtNoch(i))
+            continue;
+        jedeZeile = jedeZeile || tests[i].jedeZeile();
+        for (const Bytepaar &paar : tests[i].paare()) {
+            paare.push_back(vektorpaar(paar));
+            paarVon.push_back(i);
+        }
+    }
+    if (!jedeZeile && paare.empty())
         return; // no line can be a hit
-    std::size_t pos = 0;
+
+    const auto *b = reinterpret_cast<const unsigned char *>(block.data());
+    constexpr std::size_t keine = std::string_view::npos;
+    std::vector<std::size_t> getestet(tests.size(), keine); // the line each test saw last
+    std::size_t anfang = keine;
+    std::size_t ende = 0;
     std::size_t gezaehltBis = 0;
     qint64 zeile = ersteZeile;
-    while (pos < block.size() && funde.size() < bedarf) {
-        const std::size_t stelle = test.jedeZeile() ? pos : naechstesPaar(block, pos, test.paare());
+    std::size_t pos = 0;
+    while (pos < block.size()) {
+        const std::size_t stelle = jedeZeile ? pos : naechsteStelle(block, pos, paare);
         if (stelle >= block.size())
             return;
-        // The line around the place: after the previous terminator, up to the
-        // next CR. A place on the LF of a CR LF belongs to no line; the next
-        // line is tested then, which is harmless.
-        const void *cr = stelle > 0 ? memrchr(block.data(), '\r', stelle) : nullptr;
-        std::size_t anfang =
-            cr ? static_cast<std::size_t>(static_cast<const char *>(cr) - block.data()) + 1 : 0;
-        if (cr && anfang < block.size() && block[anfang] == '\n')
-            ++anfang;
-        if (anfang >= block.size())
-            return;
-        const std::size_t ende = std::min(block.find('\r', std::max(stelle, anfang)), block.size());
+        if (anfang == keine || stelle > ende) {
+            // The line around the place: after the previous terminator, up
+            // to the next CR. A place on the LF of a CR LF belongs to no
+            // line; the next line is taken then, which is harmless.
+            const void *cr = stelle > 0 ? memrchr(block.data(), '\r', stelle) : nullptr;
+            anfang =
+                cr ? static_cast<std::size_t>(static_cast<const char *>(cr) - block.data()) + 1 : 0;
+            if (cr && anfang < block.size() && block[anfang] == '\n')
+                ++anfang;
+            if (anfang >= block.size())
+                return;
+            ende = std::min(block.find('\r', std::max(stelle, anfang)), block.size());
+        }
         const std::string_view text = block.substr(anfang, ende - anfang);
         const auto gelesen = eintrag(text);
-        if (gelesen && gelesen->bereich == 0 && test.passt(text)) {
-            zeile += zeilenenden(block, gezaehltBis, anfang);
-            gezaehltBis = anfang;
-            funde.push_back({zeile, klartext(text)});
+        const bool hauptbereich = gelesen && gelesen->bereich == 0;
+        for (std::size_t i = 0; i < tests.size(); ++i) {
+            if (!suchtNoch(i) || getestet[i] == anfang)
+                continue;
+            bool hier = jedeZeile;
+            for (std::size_t p = 0; p < paare.size() && !hier; ++p)
+                hier = paarVon[p] == i && stelle + paare[p].abstand < block.size() &&
+                       passtAn(b, stelle, paare[p]);
+            if (!hier)
+                continue;
+            getestet[i] = anfang;
+            if (hauptbereich && tests[i].passt(text)) {
+                zeile += zeilenenden(block, gezaehltBis, anfang);
+                gezaehltBis = anfang;
+                funde[i].push_back({zeile, klartext(text)});
+            }
         }
-        pos = ende + 1;
+        if (std::none_of(funde.begin(), funde.end(),
+                         [&](const auto &f) { return f.size() < bedarf; }))
+            return;
+        // Once every test still looking has seen this line, the rest of it
+        // has nothing more to offer.
+        bool alleGesehen = true;
+        for (std::size_t i = 0; i < tests.size(); ++i)
+            alleGesehen = alleGesehen && (!suchtNoch(i) || getestet[i] == anfang);
+        pos = jedeZeile || alleGesehen ? ende + 1 : stelle + 1;
     }
 }
 
@@ -251,8 +311,10 @@ void blockDurchsuchen(std::string_view block, qint64 ersteZeile, const Zeilentes
 std::size_t naechstesPaar(std::string_view block, std::size_t von,
                           const std::vector<Bytepaar> &paare)
 {
-    const auto *b = reinterpret_cast<const unsigned char *>(block.data());
-    return vektorsuche()(b, von, block.size(), paare);
+    std::vector<Vektorpaar> vektorpaare;
+    for (const Bytepaar &paar : paare)
+        vektorpaare.push_back(vektorpaar(paar));
+    return naechsteStelle(block, von, vektorpaare);
 }
 
 bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &tests,
@@ -263,8 +325,7 @@ bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &
     qint64 ersteZeile = 1;
     std::string_view block;
     while (!genug() && leser.naechsterBlock(block)) {
-        for (std::size_t i = 0; i < tests.size(); ++i)
-            blockDurchsuchen(block, ersteZeile, tests[i], bedarf, funde[i]);
+        blockDurchsuchen(block, ersteZeile, tests, bedarf, funde);
         ersteZeile += zeilenenden(block, 0, block.size());
     }
     return !leser.fehlgeschlagen();

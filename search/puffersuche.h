@@ -25,7 +25,9 @@ bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &
                              std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde,
                              const std::function<bool()> &genug);
 
-// The first position in [von, bis) where one of the pairs stands whole
-// inside [von, bis), or bis. Exposed for tests of the vector paths.
+// The first position from von on where one of the pairs may stand whole
+// inside the block, or the block's size. It may report a few places where a
+// pair does not stand (the vector loops test a superset) but never skips one
+// where it does. Exposed for tests of the vector paths.
 std::size_t naechstesPaar(std::string_view block, std::size_t von,
                           const std::vector<Bytepaar> &paare);
