@@ -4,7 +4,11 @@
 
 #include <QStringList>
 
+#include <optional>
+
 class Befehlszeile;
+class SpeicherAnzeige;
+class Suchmaschine;
 
 // The subcommands of sprho-archiv. Each takes the arguments after its name
 // and returns the exit status.
@@ -23,3 +27,7 @@ QString archivAus(const Befehlszeile &zeile);
 int suchfehler(Kanaele &k, const QString &archiv, const QString &grund);
 // Asks before the guarded category is searched: on a terminal only.
 bool nachfragen(Kanaele &k);
+// The category search for search's and random's sake, asking as above unless
+// ja: the exit status when it ends without a list (declined, failed).
+std::optional<int> kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja,
+                                   SpeicherAnzeige &anzeige, Kanaele &k);

@@ -47,6 +47,22 @@ int suchfehler(Kanaele &k, const QString &archiv, const QString &grund)
     return status::fehler;
 }
 
+std::optional<int> kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja,
+                                   SpeicherAnzeige &anzeige, Kanaele &k)
+{
+    const auto ausgang =
+        maschine.kategoriesuche(name, anzeige, [&] { return ja || nachfragen(k); });
+    if (ausgang == Suchmaschine::Ausgang::Abgelehnt) {
+        k.melden(QStringLiteral("sprho-archiv: abgelehnt; mit --yes wird „%1“ ohne Rückfrage "
+                                "durchsucht")
+                     .arg(name));
+        return status::fehler;
+    }
+    if (ausgang == Suchmaschine::Ausgang::Fehler)
+        return suchfehler(k, maschine);
+    return std::nullopt;
+}
+
 bool nachfragen(Kanaele &k)
 {
     k.melden(meldungen::versautFrage);
@@ -114,17 +130,9 @@ int kategorie(const QStringList &argumente, Kanaele &k)
     }
 
     SpeicherAnzeige anzeige;
-    const bool ja = zeile.gesetzt(QStringLiteral("yes"));
-    const auto ausgang =
-        maschine.kategoriesuche(name, anzeige, [&] { return ja || nachfragen(k); });
-    if (ausgang == Suchmaschine::Ausgang::Abgelehnt) {
-        k.melden(QStringLiteral("sprho-archiv: abgelehnt; mit --yes wird „%1“ ohne Rückfrage "
-                                "durchsucht")
-                     .arg(name));
-        return status::fehler;
-    }
-    if (ausgang == Suchmaschine::Ausgang::Fehler)
-        return suchfehler(k, maschine);
+    if (const auto ende =
+            kategorieSuchen(maschine, name, zeile.gesetzt(QStringLiteral("yes")), anzeige, k))
+        return *ende;
     ausgeben(k, anzeige, zeile.gesetzt(QStringLiteral("null")));
     return status::ok;
 }

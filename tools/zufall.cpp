@@ -6,7 +6,6 @@
 #include "tools/befehlszeile.h"
 
 #include <cstdint>
-#include <functional>
 #include <random>
 #include <string>
 
@@ -50,18 +49,6 @@ int ausBereich(const QString &archiv, qint16 bereich, Zufall &zufall, bool nul, 
     return status::ok;
 }
 
-// What the category search would list, as the window lists it. The only
-// place where random asks the engine for a category.
-Suchmaschine::Ausgang kategorieEintraege(Suchmaschine &maschine, const QString &name,
-                                         const std::function<bool()> &bestaetigen,
-                                         QStringList &eintraege)
-{
-    SpeicherAnzeige anzeige;
-    const auto ausgang = maschine.kategoriesuche(name, anzeige, bestaetigen);
-    eintraege = anzeige.eintraege();
-    return ausgang;
-}
-
 int ausKategorie(const QString &archiv, const QString &name, bool ja, Zufall &zufall, bool nul,
                  Kanaele &k)
 {
@@ -73,17 +60,10 @@ int ausKategorie(const QString &archiv, const QString &name, bool ja, Zufall &zu
                               "alle)")
                    .arg(name));
     }
-    QStringList eintraege;
-    const auto ausgang = kategorieEintraege(
-        maschine, name, [&] { return ja || nachfragen(k); }, eintraege);
-    if (ausgang == Suchmaschine::Ausgang::Abgelehnt) {
-        k.melden(QStringLiteral("sprho-archiv: abgelehnt; mit --yes wird „%1“ ohne Rückfrage "
-                                "durchsucht")
-                     .arg(name));
-        return status::fehler;
-    }
-    if (ausgang == Suchmaschine::Ausgang::Fehler)
-        return suchfehler(k, archiv, maschine.fehler());
+    SpeicherAnzeige anzeige;
+    if (const auto ende = kategorieSuchen(maschine, name, ja, anzeige, k))
+        return *ende;
+    const QStringList &eintraege = anzeige.eintraege();
     if (eintraege.isEmpty()) {
         k.melden(QStringLiteral("sprho-archiv: die Kategorie „%1“ findet in „%2“ keine Einträge")
                      .arg(name, archiv));
