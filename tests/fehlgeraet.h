@@ -1,8 +1,5 @@
 #pragma once
 
-#include "archive/archiv_leser.h"
-#include "archive/archivzeile.h"
-
 #include <QIODevice>
 
 #include <algorithm>
@@ -45,32 +42,3 @@ private:
     qint64 m_jeLesen;
     qint64 m_pos = 0;
 };
-
-// Three reader blocks full of list entries ("[Eintrag 0" ...), none of them
-// in the main area: every pass reads to the end.
-inline QByteArray dreiBloeckeArchiv()
-{
-    QByteArray daten;
-    QByteArray zeile;
-    for (int i = 0; daten.size() < qsizetype(3 * ArchivLeser::blockgroesse); ++i) {
-        archivzeile(QStringLiteral("[Eintrag %1").arg(i), zeile);
-        daten += zeile + "\r\n";
-    }
-    return daten;
-}
-
-// Where the reader's reads meet a failure: at the edges of its block size,
-// twice that, between CR and LF, and at the very end instead of the end of
-// file.
-inline QList<std::pair<const char *, qint64>> fehlerstellen(const QByteArray &daten)
-{
-    constexpr auto puffer = qint64(ArchivLeser::blockgroesse);
-    return {{"sofort", 0},
-            {"nach einem Byte", 1},
-            {"Puffer - 1", puffer - 1},
-            {"Puffer", puffer},
-            {"Puffer + 1", puffer + 1},
-            {"zwei Puffer", 2 * puffer},
-            {"zwischen CR und LF", daten.indexOf("\r\n", puffer + 7) + 1},
-            {"statt Dateiende", daten.size()}};
-}

@@ -4,6 +4,7 @@
 #include "search/speicher_anzeige.h"
 #include "tests/fehlgeraet.h"
 #include "tests/referenzsuche.h"
+#include "tests/testarchiv.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -13,17 +14,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Begriffe = std::array<QString, 6>;
-
-QByteArray gepackt(const QStringList &zeilen, const char *ende = "\r\n")
-{
-    QByteArray alles;
-    QByteArray zeile;
-    for (const QString &text : zeilen) {
-        archivzeile(text, zeile);
-        alles += zeile + ende;
-    }
-    return alles;
-}
 
 // Runs a pass (one term) or a chain (six) both ways and compares.
 void vergleichen(const QByteArray &archiv, const Begriffe &begriffe, bool kette)

@@ -1,0 +1,281 @@
+// What the engine lists: a search pass and a category's chain of passes, and
+// what they leave behind. That the block scan lists the same as a plain
+// line-by-line pass is shown in tst_puffersuche.
+#include "search/ergebnis_ordnung.h"
+#include "search/meldungen.h"
+#include "search/speicher_anzeige.h"
+#include "search/suchmaschine.h"
+#include "tests/fehlgeraet.h"
+#include "tests/testarchiv.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Ausgang = Suchmaschine::Ausgang;
+
+namespace {
+
+Suchmaschine imSpeicher(const QByteArray &archiv)
+{
+    return Suchmaschine(u"sprho.dat"_s,
+                        [archiv] { return std::make_unique<Fehlgeraet>(archiv, -1); });
+}
+
+// The list of one pass, or why it is not to be trusted.
+QStringList lauf(Suchmaschine &maschine, const QString &begriff)
+{
+    SpeicherAnzeige anzeige;
+    if (maschine.suchlauf(begriff, anzeige) != Ausgang::Erledigt)
+        return {u"<Fehler>"_s};
+    if (anzeige.anzahlMeldung() != meldungen::anzahl(anzeige.eintraege().size()))
+        return {u"<falsche Meldung>"_s};
+    return anzeige.eintraege();
+}
+
+// Records the term of every pass a chain runs.
+class Mitschrift : public SpeicherAnzeige {
+public:
+    explicit Mitschrift(const Suchmaschine &maschine) : m_maschine(maschine) {}
+    void anzahlSetzen(const QString &meldung) override
+    {
+        SpeicherAnzeige::anzahlSetzen(meldung);
+        begriffe << m_maschine.begriff();
+    }
+    QStringList begriffe;
+
+private:
+    const Suchmaschine &m_maschine;
+};
+
+QStringList zeilen(const QString &wort, int anzahl)
+{
+    QStringList ergebnis;
+    for (int i = 1; i <= anzahl; ++i)
+        ergebnis << u"%1 %2"_s.arg(wort).arg(i, 3, 10, QLatin1Char('0'));
+    return ergebnis;
+}
+
+} // namespace
+
+class TestSuchmaschine : public QObject {
+    Q_OBJECT
+private slots:
+    void treffer_data();
+    void treffer();
+    void zeilennummernOhneGrenze();
+    void archivFehltOderWechselt();
+    void leseFehler_data();
+    void leseFehler();
+    void kategorien();
+    void kette_data();
+    void kette();
+    void ergebnisOrdnung_data();
+    void ergebnisOrdnung();
+};
+
+void TestSuchmaschine::treffer_data()
+{
+    QTest::addColumn<QByteArray>("archiv");
+    QTest::addColumn<QString>("begriff");
+    QTest::addColumn<QStringList>("gelistet");
+    QTest::newRow("Rand fällt vom Begriff, nicht von der Zeile")
+        << gepackt({u"# Liebe im Kommentar"_s, u"Liebe ist schön"_s, u"Ich hab dich lieb"_s,
+                    u"[Liebe in Bereich 1"_s, u"]Liebe in Bereich 2"_s, u"  Liebe mit Rand  "_s})
+        << u"  lieb "_s
+        << QStringList{u"  Liebe mit Rand  "_s, u"Ich hab dich lieb"_s, u"Liebe ist schön"_s};
+    QTest::newRow("Tabulator gehört zum Begriff")
+        << gepackt({u"a\tb"_s, u"a b"_s}) << u"\ta\tb"_s << QStringList{};
+    // A listed text pasted into the search box finds its line, by either test.
+    // The bytes are raw, that is scrambled: "Y" reads as "x".
+    const QByteArray undefiniert("Y\x81\r\nY\x8D\r\nY\r\n");
+    QTest::newRow("undefiniertes Zeichen im Begriff")
+        << undefiniert << u"x\u0081"_s << QStringList{u"x\u0081"_s};
+    QTest::newRow("undefiniertes Zeichen nach Stern")
+        << undefiniert << u"*\u0081"_s << QStringList{u"x\u0081"_s};
+    QTest::newRow("undefinierte Zeichen in Klammern")
+        << undefiniert << u"?[\u0081\u008D]"_s << QStringList{u"x\u0081"_s, u"x\u008D"_s};
+}
+
+void TestSuchmaschine::treffer()
+{
+    QFETCH(QByteArray, archiv);
+    QFETCH(QString, begriff);
+    QFETCH(QStringList, gelistet);
+    Suchmaschine maschine = imSpeicher(archiv);
+    QCOMPARE(lauf(maschine, begriff), gelistet);
+}
+
+// Line numbers never wrap: a line past 65536 is not taken for an early one.
+void TestSuchmaschine::zeilennummernOhneGrenze()
+{
+    QStringList archiv(65537, u"#"_s);
+    archiv.first() = archiv.last() = u"Ziel"_s;
+    Suchmaschine maschine = imSpeicher(gepackt(archiv));
+    QCOMPARE(lauf(maschine, u"ziel"_s), (QStringList{u"Ziel"_s, u"Ziel"_s}));
+    QCOMPARE(maschine.gelisteteZeilen(), (QSet<qint64>{1, 65537}));
+}
+
+void TestSuchmaschine::archivFehltOderWechselt()
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(u"sprho.dat"_s);
+    Suchmaschine maschine(pfad);
+    SpeicherAnzeige anzeige;
+    anzeige.anzahlSetzen(u"vorher"_s);
+    for (int bereich : {1, 0}) {
+        maschine.bereichWaehlen(static_cast<qint16>(bereich));
+        QCOMPARE(maschine.suchlauf(u"x"_s, anzeige), Ausgang::Fehler);
+        QCOMPARE(anzeige.anzahlMeldung(), u"vorher"_s);
+        QVERIFY(!maschine.fehler().isEmpty());
+    }
+    QVERIFY(QDir().mkdir(pfad)); // a folder named sprho.dat
+    QCOMPARE(lauf(maschine, u""_s), QStringList{u"<Fehler>"_s});
+    QVERIFY(QDir().rmdir(pfad));
+
+    // Nothing is cached: the next pass reads whatever the file holds now.
+    schreiben(pfad, gepackt({u"alt"_s}));
+    QCOMPARE(lauf(maschine, u""_s), QStringList{u"alt"_s});
+    schreiben(pfad, gepackt({u"neu"_s}));
+    QCOMPARE(lauf(maschine, u""_s), QStringList{u"neu"_s});
+}
+
+// A read that fails anywhere fails the pass: nothing read so far is listed,
+// the count message stays, whichever area is searched.
+void TestSuchmaschine::leseFehler_data()
+{
+    QTest::addColumn<qint64>("fehlerAb");
+    QTest::addColumn<int>("bereich");
+    for (const auto &[name, stelle] : fehlerstellen(dreiBloeckeArchiv())) {
+        for (int bereich : {0, 1})
+            QTest::addRow("%s, Bereich %d", name, bereich) << stelle << bereich;
+    }
+}
+
+void TestSuchmaschine::leseFehler()
+{
+    QFETCH(qint64, fehlerAb);
+    QFETCH(int, bereich);
+    static const QByteArray daten = dreiBloeckeArchiv();
+    Suchmaschine maschine(u"sprho.dat"_s,
+                          [&] { return std::make_unique<Fehlgeraet>(daten, fehlerAb); });
+    maschine.bereichWaehlen(qint16(bereich));
+    SpeicherAnzeige anzeige;
+    anzeige.anzahlSetzen(u"vorher"_s);
+    QCOMPARE(maschine.suchlauf(u""_s, anzeige), Ausgang::Fehler);
+    QCOMPARE(anzeige.eintraege(), QStringList());
+    QCOMPARE(anzeige.anzahlMeldung(), u"vorher"_s);
+    QCOMPARE(maschine.fehler(), u"Eingabe-/Ausgabefehler"_s);
+}
+
+// The fixed table: name and keywords of each category, "###" in a free slot;
+// the list shows the names in table order. It holds at most 200 rows.
+void TestSuchmaschine::kategorien()
+{
+    KategorieTabelle t;
+    t.kateg_laden();
+    QStringList zeilen;
+    for (const QString &name : t.namen()) {
+        const auto begriffe = t.suchbegriffe(t.zeileZu(name));
+        zeilen << QStringList(begriffe.begin(), begriffe.end()).join(u',');
+    }
+    QCOMPARE(zeilen.join(u'|'),
+             u"Alkohol & Co.,Alkohol,Bier,Drogen,saufen,Rausch|Frauen,Frau,Mädchen,Dame,Ehe,###|"
+             u"Freunschaften,Freundin,Freund,Partner,Beziehung,###|"
+             u"Kinder,Mutter,Vater,Eltern,Familie,Spielplatz|Liebe,Stern,Himmel,Bär,süss,süß|"
+             u"Männer,Mann,Junge,Herr,Ehe,###|Sex,Orgasmus,schlafen,###,###,###|"
+             u"Versaut,Fotz,fick,bumsen,blasen,Sperma|"
+             u"Weihnachten,Nikolaus,Christkind,Krippe,Christbaum,###"_s);
+    QStringList sortiert = t.namen();
+    ergebnisseSortieren(sortiert);
+    QCOMPARE(sortiert, t.namen());
+    while (t.anzahl() < KategorieTabelle::maxZeilen)
+        QVERIFY(t.kateg_neu(u"n"_s, {}, {}, {}, {}, {}));
+    QVERIFY(!t.kateg_neu(u"zu viel"_s, {}, {}, {}, {}, {}));
+}
+
+// Which passes a chain runs and where it stops, on archives where each term
+// finds a known number of lines.
+void TestSuchmaschine::kette_data()
+{
+    QTest::addColumn<QString>("kategorie");
+    QTest::addColumn<QStringList>("archiv");
+    QTest::addColumn<int>("laeufe");
+    QTest::addColumn<int>("eintraege");
+    QTest::newRow("wenige Treffer: sechs Läufe")
+        << u"Kinder"_s << zeilen(u"Kinder"_s, 3) + zeilen(u"Spielplatz"_s, 2) << 6 << 5;
+    QTest::newRow("100 nach dem Namen: kein Schlagwort mehr")
+        << u"Kinder"_s << zeilen(u"Kinder"_s, 120) + zeilen(u"Mutter"_s, 5) << 1 << 100;
+    QTest::newRow("99 nach zwei, 100 neue im dritten: 199")
+        << u"Kinder"_s
+        << zeilen(u"Kinder"_s, 50) + zeilen(u"Mutter"_s, 49) + zeilen(u"Vater"_s, 150) << 3 << 199;
+    QTest::newRow("Sex: die letzten drei Läufe mit ###")
+        << u"Sex"_s << zeilen(u"schlafen"_s, 2) << 6 << 2;
+    QTest::newRow("unbekannter Name: Liste leer, kein Lauf")
+        << u""_s << zeilen(u"x"_s, 2) << 0 << 0;
+}
+
+void TestSuchmaschine::kette()
+{
+    QFETCH(QString, kategorie);
+    QFETCH(QStringList, archiv);
+    QFETCH(int, laeufe);
+    QFETCH(int, eintraege);
+    Suchmaschine maschine = imSpeicher(gepackt(archiv + QStringList{u"Apfel"_s}));
+    maschine.kateg_laden();
+    Mitschrift anzeige(maschine);
+    QCOMPARE(maschine.suchlauf(u"apfel"_s, anzeige), Ausgang::Erledigt);
+    anzeige.begriffe.clear();
+
+    QCOMPARE(maschine.kategoriesuche(kategorie, anzeige, [] { return false; }), Ausgang::Erledigt);
+    const auto alle = maschine.kategorien().suchbegriffe(maschine.kategorien().zeileZu(kategorie));
+    QCOMPARE(anzeige.begriffe, QStringList(alle.begin(), alle.begin() + laeufe));
+    QCOMPARE(anzeige.eintraege().size(), eintraege);
+    QCOMPARE(qsizetype(maschine.gelisteteZeilen().size()), eintraege);
+    QVERIFY(!maschine.haengtAn());
+    // Without a pass the old count message stays.
+    QCOMPARE(anzeige.anzahlMeldung(), meldungen::anzahl(laeufe ? eintraege : 1));
+
+    // Afterwards the search button starts afresh.
+    QCOMPARE(lauf(maschine, u"apfel"_s), QStringList{u"Apfel"_s});
+    QCOMPARE(maschine.gelisteteZeilen(), QSet<qint64>{archiv.size() + 1});
+}
+
+// One order for every list: German, case ignored, whatever the locale.
+void TestSuchmaschine::ergebnisOrdnung_data()
+{
+    QTest::addColumn<QStringList>("eingabe");
+    QTest::addColumn<QStringList>("erwartet");
+    QTest::newRow("Umlaute bei ihrem Grundbuchstaben, ß wie ss, Groß/klein egal")
+        << QStringList{u"Zebra"_s,  u"Ärger"_s,  u"arg"_s,     u"öde"_s, u"Ofen"_s,
+                       u"Strauß"_s, u"Straße"_s, u"Strasse"_s, u"Strb"_s}
+        << QStringList{u"arg"_s,    u"Ärger"_s,  u"öde"_s,  u"Ofen"_s, u"Strasse"_s,
+                       u"Straße"_s, u"Strauß"_s, u"Strb"_s, u"Zebra"_s};
+    QTest::newRow("nur Groß/klein verschieden: feste Folge")
+        << QStringList{u"hallo"_s, u"HALLO"_s, u"Hallo"_s}
+        << QStringList{u"HALLO"_s, u"Hallo"_s, u"hallo"_s};
+    const QString lang(2000, u'x'); // compared without collation keys
+    QTest::newRow("lange Texte wie kurze")
+        << QStringList{u"Strauß"_s + lang, u"hallo"_s + lang, u"Straße"_s,
+                       u"HALLO"_s + lang,  u"Ärger"_s + lang, u"arg"_s}
+        << QStringList{u"arg"_s,          u"Ärger"_s + lang, u"HALLO"_s + lang,
+                       u"hallo"_s + lang, u"Straße"_s,       u"Strauß"_s + lang};
+}
+
+void TestSuchmaschine::ergebnisOrdnung()
+{
+    QFETCH(QStringList, eingabe);
+    QFETCH(QStringList, erwartet);
+    const QLocale vorher;
+    for (const auto sprache : {QLocale::C, QLocale::Swedish}) {
+        QLocale::setDefault(QLocale(sprache));
+        QStringList liste = eingabe;
+        ergebnisseSortieren(liste);
+        QCOMPARE(liste, erwartet);
+    }
+    QLocale::setDefault(vorher);
+}
+
+QTEST_GUILESS_MAIN(TestSuchmaschine)
+#include "tst_suchmaschine.moc"
