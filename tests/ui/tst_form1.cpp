@@ -1,6 +1,6 @@
 // The window Form1, headless, driven through keys and clicks as a user would. Through its seams
 // the test answers the message boxes and observes the ending.
-#include "archive/archivzeile.h"
+#include "tests/testarchiv.h"
 #include "ui/beschriftung.h"
 #include "ui/form1.h"
 #include "ui/meldung.h"
@@ -33,15 +33,8 @@ const QStringList archiv = u"# liebe im Kommentar|Ich liebe dich.|beta liebe|Alp
 struct Testfenster {
     Testfenster()
     {
-        QFile datei(ordner.filePath(u"sprho.dat"_s));
-        QByteArray zeile;
-        datei.open(QIODevice::WriteOnly); // if it fails, so does every write
-        for (const QString &text : archiv) {
-            if (archivzeile(text, zeile) || datei.write(zeile + "\r\n") != zeile.size() + 2)
-                qFatal("Archivzeile nicht geschrieben: %s", qPrintable(text));
-        }
-        datei.close();
-        fenster = std::make_unique<Form1>(datei.fileName());
+        schreiben(ordner.filePath(u"sprho.dat"_s), gepackt(archiv));
+        fenster = std::make_unique<Form1>(ordner.filePath(u"sprho.dat"_s));
         fenster->setMeldungsanzeige([this](QWidget *eltern, const Meldung &meldung) {
             QTimer::singleShot(0, [this] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -184,28 +177,9 @@ void Form1Test::initTestCase()
 
 void Form1Test::aufbau()
 {
-    // Every object the window is built from: its exact kind, then its names.
-    const QString arten =
-        u"QGroupBox Frame1 infoframe mitmachenframe framebereich Frame2; QLineEdit suchen; "
-        u"QPlainTextEdit akttext; QListWidget sucherg kateg; QPushButton suchestart textkop "
-        u"Command1 Befehl1; QRadioButton bereich_0 bereich_1 bereich_2; QFrame Line1 Line2 Line3 "
-        u"Line4; QLabel cptkateg anzahlgef Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 "
-        u"Label9 Label10 Label11 Label12 Label13 Label14 Label15 Label16 Label17 Label18 Label19 "
-        u"Label20 Bezeichnung1 Bezeichnung2 Bezeichnung3 Bezeichnung4 Bezeichnung5 Bezeichnung6 "
-        u"Bezeichnung7 Bezeichnung8; QMenuBar menuleiste; QMenu m_programm m_info; QAction "
-        u"m_programm_beenden m_info_mitmachen m_info_newsletter m_info_trenn m_info_info"_s;
-    Testfenster form;
-    for (const QString &art : arten.split(u"; "_s)) {
-        const QStringList namen = art.split(u' ');
-        for (const QString &name : namen.mid(1)) {
-            const QObject *objekt = form.fenster->findChild<QObject *>(name);
-            QVERIFY2(objekt && QLatin1StringView(objekt->metaObject()->className()) == namen[0],
-                     qPrintable(name));
-        }
-    }
-
     // Faults a look at the form would miss: the panels lie exactly over the search frame, the
     // window keeps its size, no caption is cut off in the face that stands in for Verdana.
+    Testfenster form;
     const QRect flaeche = form.teil(u"Frame1"_s)->geometry();
     QCOMPARE(form.teil(u"infoframe"_s)->geometry(), flaeche);
     QCOMPARE(form.teil(u"mitmachenframe"_s)->geometry(), flaeche);
@@ -302,28 +276,27 @@ void Form1Test::ablauf_data()
           u"liste="_s + kurz + u"; sucherg.toolTip="_s + kurz + u"; kopiert="_s + lang +
               u"; Label3=Aktueller Text (5104 Zeichen); "_s + hinweis);
 
-    const QString folge = u"weg=suchestart,sucherg,textkop,akttext,kateg,"_s;
-    zeile("Tabfolge", gefunden + u"Tab Tab Tab Tab Tab Tab Tab"_s, folge + u"bereich_0,suchen"_s);
     zeile("Tabfolge mit Tafel", gefunden + u"menue:m_info_info Tab Tab Tab Tab Tab Tab Tab Tab"_s,
-          folge + u"Command1,bereich_0,suchen"_s);
+          u"weg=suchestart,sucherg,textkop,akttext,kateg,Command1,bereich_0,suchen"_s);
     zeile("Tab aus leerem Suchfeld", u"Return Tab"_s, u"weg=kateg; fett=cptkateg"_s);
     zeile("Suchknopf ohne Ergebnis", u"Return 'zzz Return Tab Tab"_s,
           u"weg=suchestart,bereich_0; fett=framebereich"_s);
     zeile("Optionen sind ein Tabstopp", u"Return 'x klick:bereich_2 Tab Backtab Backtab"_s,
           u"weg=sucherg,bereich_2,akttext"_s);
 
-    const QString frage = u"meldungen=Wirklich?(*&Ja,&Nein); "_s;
-    zeile("Versaut, Ja", gefunden + u"antwort:Yes eintrag:kateg:Versaut"_s,
-          frage + u"liste=Versaut ist relativ.; anzahlgef=Ein Eintrag gefunden!"_s);
+    // Only Versaut asks, and every time.
+    const QString frage = u"meldungen=Wirklich?(*&Ja,&Nein)"_s;
+    zeile("Versaut, Ja",
+          gefunden + u"antwort:Yes eintrag:kateg:Versaut eintrag:kateg:Liebe "
+                     u"eintrag:kateg:Versaut"_s,
+          frage + u",Wirklich?(*&Ja,&Nein); liste=Versaut ist relativ."_s);
     zeile("Versaut, Nein", gefunden + u"antwort:No eintrag:kateg:Versaut"_s,
-          frage + treffer + u"; anzahlgef=3 gefundene Einträge!"_s);
-    zeile("Liebe ohne Frage", gefunden + u"eintrag:kateg:Liebe"_s, u"meldungen=; "_s + treffer);
+          frage + u"; "_s + treffer + u"; anzahlgef=3 gefundene Einträge!"_s);
 
-    // The archive gone: one box, one ending, no further search pass.
-    const QString fehler = u"meldungen=Fehler!(*OK); beendet=1"_s;
-    zeile("Fehler beim Suchen", u"ohneArchiv Return 'liebe Return"_s, fehler);
-    zeile("Fehler im Listenbereich", u"ohneArchiv Return klick:bereich_1"_s, fehler);
-    zeile("Fehler in der Kategorie", u"ohneArchiv Return eintrag:kateg:Kinder"_s, fehler);
+    // The archive gone: one box and one ending for each failed search.
+    zeile("Fehler in der Kategorie und im Listenbereich",
+          u"ohneArchiv Return eintrag:kateg:Kinder klick:bereich_1"_s,
+          u"meldungen=Fehler!(*OK),Fehler!(*OK); beendet=1,1"_s);
 }
 
 void Form1Test::ablauf()
@@ -350,17 +323,13 @@ void Form1Test::suchbegriff_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("brauchbar");
     QTest::addColumn<QString>("nachTab"); // a blank box sends the focus to the categories
-    QTest::newRow("Stern") << u"*"_s << false << u"sucherg"_s;
-    QTest::newRow("Stern und Buchstabe") << u"*a"_s << true << u"suchestart"_s;
     QTest::newRow("Stern und Fragezeichen") << u"*?"_s << true << u"suchestart"_s;
     QTest::newRow("999 Sterne") << QString(999, u'*') << false << u"sucherg"_s;
     QTest::newRow("1000 Sterne") << QString(1000, u'*') << true << u"suchestart"_s;
     QTest::newRow("999 Fragezeichen") << QString(999, u'?') << false << u"sucherg"_s;
-    QTest::newRow("1000 Fragezeichen") << QString(1000, u'?') << true << u"suchestart"_s;
     QTest::newRow("Leerzeichen und Stern") << u" *"_s << true << u"suchestart"_s;
     QTest::newRow("nur Leerzeichen") << u"   "_s << false << u"kateg"_s;
     QTest::newRow("Tabulator allein") << u"\t"_s << true << u"suchestart"_s;
-    QTest::newRow("leer") << QString() << false << u"kateg"_s;
 }
 
 void Form1Test::suchbegriff()
