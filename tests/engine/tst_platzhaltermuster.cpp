@@ -23,8 +23,9 @@ private slots:
     void teilstringAnJederStelle();
 };
 
-// passt: the term as a wildcard pattern covers the whole line, case counting;
-// enthalten: the line holds the term as it stands, case ignored.
+// passt: the term as a wildcard pattern covers the whole line, case counting; enthalten: the line
+// holds the term as it stands, case ignored. fuzz_platzhalter holds the wildcards against a
+// plain matcher of its own; here they only meet the substring test.
 void TestPlatzhaltermuster::muster_data()
 {
     QTest::addColumn<QString>("muster");
@@ -42,32 +43,14 @@ void TestPlatzhaltermuster::muster_data()
     zeile(u"\u00E4RGER"_s, "\xC4rger", false, true);
     zeile(u"\u0161"_s, "\x8A", false, true); // š and Š, beyond ASCII
     zeile(u"a?c"_s, "abc", true, false);
-    zeile(u"a?c"_s, "ac", false, false);
     zeile(u""_s, "", true, false); // an empty line contains nothing
     zeile(u""_s, "x", false, true);
     zeile(u"*"_s, "ab", true, false);
-    zeile(u"a*b*c"_s, "aXbXc", true, false);
-    zeile(u"*bc"_s, "abcbc", true, false);
-    zeile(u"*bc"_s, "abcbd", false, false);
     zeile(u"abc"_s, "abXabczzzzzzzzzzzzzz", false, true); // a near miss first, in one 16 places
-    zeile(u"a#"_s, "a9", true, false);
-    zeile(u"a#"_s, "ab", false, false);
-    zeile(u"[abc][!abc]"_s, "bd", true, false);
-    zeile(u"[!abc]"_s, "a", false, false);
-    zeile(u"[a-z]"_s, "M", false, false);
-    zeile(u"[a-\u00FF]"_s, "\xE4", true, false); // ranges go by character code
-    zeile(u"[z-a]"_s, "m", false, false);        // a reversed range is empty
-    zeile(u"[-a][a-]"_s, "--", true, false);     // "-" first or last is itself
-    zeile(u"[]"_s, "x", false, false);           // an empty list matches nothing
-    zeile(u"[!]"_s, "x", true, false);
-    zeile(u"]a[?]"_s, "]a?", true, false); // "]" outside a list, "?" inside one
     zeile(u"€"_s, "\x80", true, true);
-    zeile(u"中"_s, "x", false, false);
+    zeile(u"中"_s, "x", false, false);     // beyond Windows-1252, out of the fuzzer's reach
     zeile(u"a[bc"_s, "a[bc", false, true); // an unclosed "[" matches nothing
-    zeile(u"*a*a*a*a*a*a*a*a*a*a*a*a*b"_s, "aaaaaaaaaaaab", true, false);
-    zeile(u"*a*a*a*a*a*a*a*a*a*a*a*a*b"_s, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false, false);
-    zeile(QString(1000, u'*') + u"c"_s, "abc", true, false);
-    zeile(QString(1000, u'?'), "abc", false, false);
+    zeile(u"*a*a*a*a*a*a*a*a*a*a*a*a*b"_s, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false, false); // quick
 }
 
 void TestPlatzhaltermuster::muster()
