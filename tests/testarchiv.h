@@ -1,8 +1,9 @@
 #pragma once
 
-// Test archives, written the one way the tool packs them.
+// Test archives, written the one way the tool packs them, and read through failing devices.
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
+#include "tests/fehlgeraet.h"
 
 #include <QFile>
 #include <QStringList>
@@ -27,8 +28,7 @@ inline void schreiben(const QString &pfad, const QByteArray &bytes)
         qFatal("nicht geschrieben: %s", qPrintable(pfad));
 }
 
-// Three reader blocks full of list entries ("[Eintrag 0" ...), none of them
-// in the main area: every pass reads to the end.
+// Three reader blocks of list entries ("[Eintrag 0" ...): every pass reads to the end.
 inline QByteArray dreiBloeckeArchiv()
 {
     QByteArray daten;
@@ -37,9 +37,8 @@ inline QByteArray dreiBloeckeArchiv()
     return daten;
 }
 
-// Where the reader's reads meet a failure: at the edges of its block size,
-// twice that, between CR and LF, and at the very end instead of the end of
-// file.
+// Where the reader's reads meet a failure: at the edges of its block size, twice that, between CR
+// and LF, and at the very end instead of the end of file.
 inline QList<std::pair<const char *, qint64>> fehlerstellen(const QByteArray &daten)
 {
     constexpr auto puffer = qint64(ArchivLeser::blockgroesse);

@@ -1,4 +1,3 @@
-#include "tests/fehlgeraet.h"
 #include "tests/testarchiv.h"
 
 #include <QTemporaryDir>
@@ -30,8 +29,8 @@ void TestArchivLeser::zeilenenden_data()
     QTest::newRow("länger als ein Block") << "a\r\n" + lang + "\r\nb" << Zeilen{"a", lang, "b"};
 }
 
-// Line by line and block by block, from a file and from a device that
-// hands out a few bytes per read: always the same lines.
+// Line by line and block by block, from a file and from a device that hands out a few bytes per
+// read: always the same lines.
 void TestArchivLeser::zeilenenden()
 {
     QFETCH(QByteArray, datei);

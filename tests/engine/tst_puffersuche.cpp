@@ -1,7 +1,6 @@
-// The engine's block scan against the plain line-by-line reference: the same
-// lines, line numbers and messages, however the reads cut the archive.
+// The engine's block scan against the plain line-by-line reference: the same lines, line numbers
+// and messages, however the reads cut the archive.
 #include "search/speicher_anzeige.h"
-#include "tests/fehlgeraet.h"
 #include "tests/referenzsuche.h"
 #include "tests/testarchiv.h"
 

@@ -1,11 +1,10 @@
-// What the engine lists: a search pass and a category's chain of passes, and
-// what they leave behind. That the block scan lists the same as a plain
-// line-by-line pass is shown in tst_puffersuche.
+// What the engine lists: a search pass and a category's chain of passes, and what they leave
+// behind. That the block scan lists the same as a plain line-by-line pass is shown in
+// tst_puffersuche.
 #include "search/ergebnis_ordnung.h"
 #include "search/meldungen.h"
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
-#include "tests/fehlgeraet.h"
 #include "tests/testarchiv.h"
 
 #include <QDir>
@@ -70,8 +69,8 @@ void TestSuchmaschine::treffer_data()
         << QStringList{u"  Liebe mit Rand  "_s, u"Ich hab dich lieb"_s, u"Liebe ist schön"_s};
     QTest::newRow("Tabulator gehört zum Begriff")
         << gepackt({u"a\tb"_s, u"a b"_s}) << u"\ta\tb"_s << QStringList{};
-    // A listed text pasted into the search box finds its line, by either test.
-    // The bytes are raw, that is scrambled: "Y" reads as "x".
+    // A listed text pasted into the search box finds its line, by either test. The bytes are raw,
+    // that is scrambled: "Y" reads as "x".
     const QByteArray undefiniert("Y\x81\r\nY\x8D\r\nY\r\n");
     QTest::newRow("undefiniertes Zeichen im Begriff")
         << undefiniert << u"x\u0081"_s << QStringList{u"x\u0081"_s};
@@ -118,8 +117,8 @@ void TestSuchmaschine::archivFehltOderWechselt()
     QCOMPARE(lauf(maschine, u""_s), QStringList{u"neu"_s});
 }
 
-// A read that fails anywhere fails the pass: nothing read so far is listed,
-// the count message stays, whichever area is searched.
+// A read that fails anywhere fails the pass: nothing read so far is listed, the count message
+// stays, whichever area is searched.
 void TestSuchmaschine::leseFehler()
 {
     const QByteArray daten = dreiBloeckeArchiv();
@@ -138,8 +137,8 @@ void TestSuchmaschine::leseFehler()
     }
 }
 
-// The fixed table: name and keywords of each category, "###" in a free slot. It holds at most
-// 200 rows.
+// The fixed table: name and keywords of each category, "###" in a free slot. It holds at most 200
+// rows.
 void TestSuchmaschine::kategorien()
 {
     KategorieTabelle t;
@@ -161,8 +160,8 @@ void TestSuchmaschine::kategorien()
     QVERIFY(!t.kateg_neu(u"zu viel"_s, {}, {}, {}, {}, {}));
 }
 
-// Which passes a chain runs and where it stops, on archives where each term
-// finds a known number of lines.
+// Which passes a chain runs and where it stops, on archives where each term finds a known number of
+// lines.
 void TestSuchmaschine::kette_data()
 {
     QTest::addColumn<QString>("kategorie");
@@ -207,8 +206,8 @@ void TestSuchmaschine::kette()
     QCOMPARE(maschine.gelisteteZeilen(), QSet<qint64>{archiv.size() + 1});
 }
 
-// One order for every list: German, case ignored, whatever the locale; texts equal but for case
-// in a fixed order.
+// One order for every list: German, case ignored, whatever the locale; texts equal but for case in
+// a fixed order.
 void TestSuchmaschine::ergebnisOrdnung()
 {
     const QString x(1000, u'x'); // longer texts are compared without collation keys

@@ -12,9 +12,8 @@ private slots:
     void cp1252RundUm();
 };
 
-// Eleven disjoint pairs, each character one an archive line can hold, its own
-// inverse, sparing the line markers and wildcards. Archives depend on the
-// pairs for good, so every pair is pinned.
+// Eleven disjoint pairs, each character one an archive line can hold, its own inverse, sparing the
+// line markers and wildcards. Archives depend on the pairs for good, so every pair is pinned.
 void TestZeichenTausch::tabelle()
 {
     int getauscht = 0;

@@ -1,4 +1,3 @@
-#include "tests/fehlgeraet.h"
 #include "tests/testarchiv.h"
 #include "tools/werkzeug.h"
 
@@ -77,8 +76,8 @@ void TestWerkzeug::init()
     m_archiv = lesen(archiv());
 }
 
-// One run: its exit status, standard output, and what standard error holds (after a success:
-// ends with). "--terminal" among the arguments: standard input is a terminal.
+// One run: its exit status, standard output, and what standard error holds (after a success: ends
+// with). "--terminal" among the arguments: standard input is a terminal.
 void TestWerkzeug::aufruf_data()
 {
     QTest::addColumn<QStringList>("argumente");
@@ -258,9 +257,9 @@ void TestWerkzeug::zufall()
         if (saat == 1)
             ersteWahl = lauf.aus;
     }
-    // Chi-square against equal counts, below its 99.9 % quantile
-    // (Wilson-Hilferty): fixed seeds make this the same on every run, and a
-    // choice that favours early or late entries lands far above it.
+    // Chi-square against equal counts, below its 99.9 % quantile (Wilson-Hilferty): fixed seeds
+    // make this the same on every run, and a choice that favours early or late entries lands far
+    // above it.
     double chiQuadrat = 0;
     for (const int n : anzahl)
         chiQuadrat += (n - erwartet) * (n - erwartet) / double(erwartet);
@@ -270,8 +269,8 @@ void TestWerkzeug::zufall()
     QCOMPARE(ausfuehren(aufruf + QStringList{u"--seed=1"_s}).aus, ersteWahl);
 }
 
-// The sample archive shows every path of the program something: no line to complain about,
-// both list-only areas, every category, the hit limit and a chain's early stop.
+// The sample archive shows every path of the program something: no line to complain about, both
+// list-only areas, every category, the hit limit and a chain's early stop.
 void TestWerkzeug::beispielarchiv()
 {
     const QString archiv = QStringLiteral(SPRHO_BEISPIELARCHIV);
