@@ -15,12 +15,10 @@ void TestArchivLeser::zeilenenden_data()
     using Zeilen = QList<QByteArray>;
     QTest::addColumn<QByteArray>("datei");
     QTest::addColumn<Zeilen>("zeilen");
-    QTest::newRow("leer") << QByteArray() << Zeilen{};
-    QTest::newRow("ohne Abschluss") << QByteArray("abc") << Zeilen{"abc"};
-    QTest::newRow("CR LF, einzelnes CR") << QByteArray("a\r\nb\rc\r") << Zeilen{"a", "b", "c"};
-    QTest::newRow("CR dann CR LF") << QByteArray("a\r\r\n") << Zeilen{"a", ""};
+    // fuzz_archiv_leser splits any bytes into lines; these are read a few bytes at a time too.
+    QTest::newRow("CR LF, einzelnes CR, CR dann CR LF")
+        << QByteArray("a\r\nb\rc\r\r\nd") << Zeilen{"a", "b", "c", "", "d"};
     QTest::newRow("LF allein ist ein Zeichen") << QByteArray("a\nb\n\rc") << Zeilen{"a\nb\n", "c"};
-    QTest::newRow("NUL-Bytes") << QByteArray("a\0b\r\n", 5) << Zeilen{QByteArray("a\0b", 3)};
     // Line ends right at the edge of a block, and lines longer than one.
     const QByteArray voll(qsizetype(ArchivLeser::blockgroesse) - 1, 'x');
     QTest::newRow("CR LF über die Blockgrenze") << voll + "\r\ny" << Zeilen{voll, "y"};
