@@ -5,15 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
-// A device that hands out its bytes in reads of at most jeLesen bytes, like
-// a pipe, and from fehlerAb on fails every read, as a dying disk or a lost
-// network share does (fehlerAb < 0: it never fails).
+// A device that hands out its bytes in reads of at most jeLesen bytes, like a pipe, and from
+// fehlerAb on fails every read, as a dying disk or a lost network share does (fehlerAb < 0: never).
 class Fehlgeraet : public QIODevice {
 public:
     Fehlgeraet(QByteArray daten, qint64 fehlerAb, qint64 jeLesen = 1 << 30)
-        : m_daten(std::move(daten)),
-          m_fehlerAb(fehlerAb < 0 ? m_daten.size() + 1
-                                  : std::min(fehlerAb, qint64(m_daten.size()))),
+        : m_daten(std::move(daten)), m_fehlerAb(fehlerAb < 0 ? m_daten.size() + 1 : fehlerAb),
           m_jeLesen(jeLesen)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);

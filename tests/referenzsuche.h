@@ -1,8 +1,7 @@
 #pragma once
 
-// The search pass as first written, line by line, with the chain as a loop of passes. It is slow
-// and plain on purpose: the block scan of the engine must list the same lines with the same message
-// on every archive.
+// The search as first written: line by line, a chain as a loop of passes, slow and plain on
+// purpose. The engine's block scan must list the same with the same message on every archive.
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
 #include "archive/zeichen_tausch.h"

