@@ -35,12 +35,12 @@ private slots:
         zeile(u""_s, "", true, false);           // an empty line contains nothing
         zeile(u""_s, "x", false, true);
         zeile(u"*"_s, "ab", true, false);
-        zeile(u"abc"_s, "abXabczzzzzzzzzzzzzz", false, true); // a near miss first, in one 16 places
+        zeile(u"abc"_s, "abXabczzzzzzzzzzzzzz", false, true); // near miss and hit in one step of 16
         zeile(u"€"_s, "\x80", true, true);
         zeile(u"中"_s, "x", false, false);     // beyond Windows-1252, out of the fuzzer's reach
         zeile(u"a[bc"_s, "a[bc", false, true); // an unclosed "[" matches nothing
-        zeile(u"*a*a*a*a*a*a*a*a*a*a*a*a*b"_s, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false,
-              false); // quick
+        // Backtracking only to the last star: a quick no.
+        zeile(u"*a*a*a*a*a*a*a*a*a*a*a*a*b"_s, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false, false);
     }
 
     void muster()
