@@ -1,22 +1,16 @@
 #pragma once
 
-#include "archive/archiv_leser.h"
-#include "archive/archivzeile.h"
-
 #include <QIODevice>
 
 #include <algorithm>
 #include <cstring>
 
-// A device that hands out its bytes in reads of at most jeLesen bytes, like
-// a pipe, and from fehlerAb on fails every read, as a dying disk or a lost
-// network share does (fehlerAb < 0: it never fails).
+// A device that hands out its bytes in reads of at most jeLesen bytes, like a pipe, and from
+// fehlerAb on fails every read, as a dying disk or a lost network share does (fehlerAb < 0: never).
 class Fehlgeraet : public QIODevice {
 public:
     Fehlgeraet(QByteArray daten, qint64 fehlerAb, qint64 jeLesen = 1 << 30)
-        : m_daten(std::move(daten)),
-          m_fehlerAb(fehlerAb < 0 ? m_daten.size() + 1
-                                  : std::min(fehlerAb, qint64(m_daten.size()))),
+        : m_daten(std::move(daten)), m_fehlerAb(fehlerAb < 0 ? m_daten.size() + 1 : fehlerAb),
           m_jeLesen(jeLesen)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -45,32 +39,3 @@ private:
     qint64 m_jeLesen;
     qint64 m_pos = 0;
 };
-
-// Three reader blocks full of list entries ("[Eintrag 0" ...), none of them
-// in the main area: every pass reads to the end.
-inline QByteArray dreiBloeckeArchiv()
-{
-    QByteArray daten;
-    QByteArray zeile;
-    for (int i = 0; daten.size() < qsizetype(3 * ArchivLeser::blockgroesse); ++i) {
-        archivzeile(QStringLiteral("[Eintrag %1").arg(i), zeile);
-        daten += zeile + "\r\n";
-    }
-    return daten;
-}
-
-// Where the reader's reads meet a failure: at the edges of its block size,
-// twice that, between CR and LF, and at the very end instead of the end of
-// file.
-inline QList<std::pair<const char *, qint64>> fehlerstellen(const QByteArray &daten)
-{
-    constexpr auto puffer = qint64(ArchivLeser::blockgroesse);
-    return {{"sofort", 0},
-            {"nach einem Byte", 1},
-            {"Puffer - 1", puffer - 1},
-            {"Puffer", puffer},
-            {"Puffer + 1", puffer + 1},
-            {"zwei Puffer", 2 * puffer},
-            {"zwischen CR und LF", daten.indexOf("\r\n", puffer + 7) + 1},
-            {"statt Dateiende", daten.size()}};
-}

@@ -1,8 +1,7 @@
 #pragma once
 
-// The search pass as first written, line by line, with the chain as a loop
-// of passes. It is slow and plain on purpose: the block scan of the engine
-// must list the same lines with the same message on every archive.
+// The search as first written: line by line, a chain as a loop of passes, slow and plain on
+// purpose. The engine's block scan must list the same with the same message on every archive.
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
 #include "archive/zeichen_tausch.h"
@@ -24,22 +23,14 @@ public:
     {
     }
 
-    void suchlauf(const QString &begriff)
-    {
-        eintraege.clear();
-        zeilen.clear();
-        pass(begriff);
-    }
+    void suchlauf(const QString &begriff) { kette({begriff}, 1); }
 
-    void kette(const std::array<QString, 6> &begriffe)
+    void kette(const std::array<QString, 6> &begriffe, qsizetype laeufe = 6)
     {
         eintraege.clear();
         zeilen.clear();
-        for (const QString &begriff : begriffe) {
-            pass(begriff);
-            if (eintraege.size() >= Suchmaschine::trefferGrenze)
-                break;
-        }
+        for (qsizetype i = 0; i < laeufe && eintraege.size() < Suchmaschine::trefferGrenze; ++i)
+            pass(begriffe[std::size_t(i)]);
     }
 
     QStringList eintraege; // sorted as the list shows them

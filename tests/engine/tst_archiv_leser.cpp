@@ -1,89 +1,68 @@
-#include "archive/archiv_leser.h"
-#include "tests/engine/testarchiv.h"
-#include "tests/fehlgeraet.h"
+#include "tests/testarchiv.h"
 
+#include <QTemporaryDir>
 #include <QTest>
-
-#include <optional>
 
 class TestArchivLeser : public QObject {
     Q_OBJECT
 private slots:
-    void zeilenenden_data();
-    void zeilenenden();
-    void keineDatei();
+    void zeilenenden_data()
+    {
+        using Zeilen = QList<QByteArray>;
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<Zeilen>("zeilen");
+        // fuzz_archiv_leser splits any bytes into lines; these are read a few bytes at a time too.
+        QTest::newRow("CR LF, einzelnes CR, CR dann CR LF")
+            << QByteArray("a\r\nb\rc\r\r\nd") << Zeilen{"a", "b", "c", "", "d"};
+        QTest::newRow("LF allein ist ein Zeichen")
+            << QByteArray("a\nb\n\rc") << Zeilen{"a\nb\n", "c"};
+        // Line ends right at the edge of a block, and lines longer than one.
+        const QByteArray voll(qsizetype(ArchivLeser::blockgroesse) - 1, 'x');
+        QTest::newRow("CR LF über die Blockgrenze") << voll + "\r\ny" << Zeilen{voll, "y"};
+        QTest::newRow("CR am Blockende, kein LF") << voll + "\ry" << Zeilen{voll, "y"};
+        const QByteArray lang(3 * qsizetype(ArchivLeser::blockgroesse) + 17, 'z');
+        QTest::newRow("länger als ein Block") << "a\r\n" + lang + "\r\nb" << Zeilen{"a", lang, "b"};
+    }
+
+    // Line by line and block by block, from a file and from a device that hands out a few bytes per
+    // read: always the same lines.
+    void zeilenenden()
+    {
+        QFETCH(QByteArray, datei);
+        QFETCH(QList<QByteArray>, zeilen);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("sprho.dat"));
+        schreiben(pfad, datei);
+        for (const qint64 jeLesen : {0, 1, 7, 4093}) {
+            if (jeLesen > 0 && jeLesen < 100 && datei.size() > 4096)
+                continue; // byte by byte through a megabyte takes long and finds nothing new
+            const auto neu = [&] {
+                return jeLesen ? std::make_unique<ArchivLeser>(
+                                     std::make_unique<Fehlgeraet>(datei, -1, jeLesen))
+                               : std::make_unique<ArchivLeser>(pfad);
+            };
+            const auto leser = neu(), bloecke = neu();
+            QVERIFY(leser->oeffnen() && bloecke->oeffnen());
+            QList<QByteArray> gelesen;
+            std::string_view zeile;
+            while (leser->naechsteZeile(zeile))
+                gelesen.append(QByteArray(zeile.data(), qsizetype(zeile.size())));
+            QCOMPARE(gelesen, zeilen);
+            QVERIFY(!leser->fehlgeschlagen());
+
+            // Blocks hold whole lines and, end to end, the whole file.
+            QByteArray alles;
+            std::string_view block;
+            while (bloecke->naechsterBlock(block)) {
+                const QByteArray b(block.data(), qsizetype(block.size()));
+                QVERIFY(b.endsWith('\r') || b.endsWith("\r\n") ||
+                        alles.size() + b.size() == datei.size());
+                alles += b;
+            }
+            QCOMPARE(alles, datei);
+        }
+    }
 };
-
-void TestArchivLeser::zeilenenden_data()
-{
-    using Zeilen = QList<QByteArray>;
-    QTest::addColumn<QByteArray>("datei");
-    QTest::addColumn<Zeilen>("zeilen");
-    QTest::newRow("leer") << QByteArray() << Zeilen{};
-    QTest::newRow("ohne Abschluss") << QByteArray("abc") << Zeilen{"abc"};
-    QTest::newRow("CR LF, einzelnes CR") << QByteArray("a\r\nb\rc\r") << Zeilen{"a", "b", "c"};
-    QTest::newRow("CR dann CR LF") << QByteArray("a\r\r\n") << Zeilen{"a", ""};
-    QTest::newRow("LF allein ist ein Zeichen") << QByteArray("a\nb\n\rc") << Zeilen{"a\nb\n", "c"};
-    QTest::newRow("NUL-Bytes") << QByteArray("a\0b\r\n", 5) << Zeilen{QByteArray("a\0b", 3)};
-    // Line ends right at the edge of a block, and lines longer than one.
-    const QByteArray voll(qsizetype(ArchivLeser::blockgroesse) - 1, 'x');
-    QTest::newRow("CR LF über die Blockgrenze") << voll + "\r\ny" << Zeilen{voll, "y"};
-    QTest::newRow("CR am Blockende, kein LF") << voll + "\ry" << Zeilen{voll, "y"};
-    const QByteArray lang(3 * qsizetype(ArchivLeser::blockgroesse) + 17, 'z');
-    QTest::newRow("länger als ein Block") << "a\r\n" + lang + "\r\nb" << Zeilen{"a", lang, "b"};
-}
-
-// Line by line and block by block, from a file and from a device that
-// hands out a few bytes per read: always the same lines.
-void TestArchivLeser::zeilenenden()
-{
-    QFETCH(QByteArray, datei);
-    QFETCH(QList<QByteArray>, zeilen);
-    Testarchiv archiv;
-    archiv.schreibenRoh(datei);
-    for (const qint64 jeLesen : {qint64(0), qint64(1), qint64(7), qint64(4093)}) {
-        if (jeLesen > 0 && jeLesen < 100 && datei.size() > 4096)
-            continue; // byte by byte through a megabyte takes long and finds nothing new
-        Fehlgeraet zeilenGeraet(datei, -1, jeLesen);
-        Fehlgeraet blockGeraet(datei, -1, jeLesen);
-        std::optional<ArchivLeser> leser, bloecke;
-        if (jeLesen) {
-            leser.emplace(zeilenGeraet);
-            bloecke.emplace(blockGeraet);
-        } else {
-            leser.emplace(archiv.pfad());
-            bloecke.emplace(archiv.pfad());
-        }
-        QVERIFY(leser->oeffnen() && bloecke->oeffnen());
-        QList<QByteArray> gelesen;
-        std::string_view zeile;
-        while (leser->naechsteZeile(zeile))
-            gelesen.append(QByteArray(zeile.data(), qsizetype(zeile.size())));
-        QCOMPARE(gelesen, zeilen);
-        QVERIFY(!leser->fehlgeschlagen());
-
-        // Blocks hold whole lines and, end to end, the whole file.
-        QByteArray alles;
-        std::string_view block;
-        while (bloecke->naechsterBlock(block)) {
-            const QByteArray b(block.data(), qsizetype(block.size()));
-            QVERIFY(b.endsWith('\r') || b.endsWith("\r\n") ||
-                    alles.size() + b.size() == datei.size());
-            alles += b;
-        }
-        QCOMPARE(alles, datei);
-    }
-}
-
-void TestArchivLeser::keineDatei()
-{
-    Testarchiv archiv;
-    for (const QString &pfad : {archiv.pfad(), archiv.ordner()}) { // missing, a folder
-        ArchivLeser leser(pfad);
-        QVERIFY(!leser.oeffnen());
-        QVERIFY(!leser.fehler().isEmpty());
-    }
-}
 
 QTEST_GUILESS_MAIN(TestArchivLeser)
 #include "tst_archiv_leser.moc"

@@ -1,30 +1,19 @@
 #!/usr/bin/env bash
-# Packs the binaries already built into the Debian package and checks it the
-# way Debian does: lintian, AppStream, the desktop entry and the manual pages,
-# each without a single error or warning. Also compiles the Windows version
-# record, which no build on this machine would otherwise read.
+# Packs the binaries already built into the Debian package and checks it the way Debian does:
+# lintian, AppStream, the desktop entry and the manual pages, each without a single error or
+# warning. Also compiles the Windows version record, which no build on this machine would read.
 set -uo pipefail
-bau=$(realpath "$1")
-quelle=$(realpath "$2")
-version=$3
+bau=$(realpath "$1") quelle=$(realpath "$2") version=$3
 ordner=$bau/paketpruefung
-rm -rf "$ordner"
-mkdir -p "$ordner"
+rm -rf "$ordner" && mkdir -p "$ordner"
 export LC_ALL=C.UTF-8
 
 befunde=0
-befund() {
-    echo "FEHLER: $*" >&2
-    befunde=$((befunde + 1))
-}
-# Runs a checker; a non-zero status or any output at all is a finding.
-still() {
+befund() { echo "FEHLER: $*" >&2; befunde=$((befunde + 1)); }
+still() { # name checker...: a non-zero status or any output at all is a finding
     local name=$1 ausgabe
     shift
-    if ! ausgabe=$("$@" 2>&1) || [ -n "$ausgabe" ]; then
-        befund "$name"
-        printf '%s\n' "$ausgabe" >&2
-    fi
+    ausgabe=$("$@" 2>&1) && [ -z "$ausgabe" ] || { befund "$name"; printf '%s\n' "$ausgabe" >&2; }
 }
 
 cpack --config "$bau/CPackConfig.cmake" -B "$ordner" >"$ordner/cpack.log" 2>&1 ||

@@ -1,0 +1,212 @@
+// What a search pass and a category's chain of passes list, and what they leave behind. That the
+// block scan lists the same as a plain line-by-line pass is shown in tst_puffersuche.
+#include "search/ergebnis_ordnung.h"
+#include "search/meldungen.h"
+#include "search/speicher_anzeige.h"
+#include "search/suchmaschine.h"
+#include "tests/testarchiv.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Ausgang = Suchmaschine::Ausgang;
+
+namespace {
+
+Suchmaschine imSpeicher(const QByteArray &archiv)
+{
+    return Suchmaschine(u"sprho.dat"_s,
+                        [archiv] { return std::make_unique<Fehlgeraet>(archiv, -1); });
+}
+
+// The list of one pass, or why it is not to be trusted.
+QStringList lauf(Suchmaschine &maschine, const QString &begriff)
+{
+    SpeicherAnzeige anzeige;
+    if (maschine.suchlauf(begriff, anzeige) != Ausgang::Erledigt)
+        return {u"<Fehler>"_s};
+    if (anzeige.anzahlMeldung() != meldungen::anzahl(anzeige.eintraege().size()))
+        return {u"<falsche Meldung>"_s};
+    return anzeige.eintraege();
+}
+
+QStringList zeilen(const QString &wort, int anzahl)
+{
+    QStringList ergebnis;
+    for (int i = 1; i <= anzahl; ++i)
+        ergebnis << u"%1 %2"_s.arg(wort).arg(i, 3, 10, QLatin1Char('0'));
+    return ergebnis;
+}
+
+} // namespace
+
+class TestSuchmaschine : public QObject {
+    Q_OBJECT
+private slots:
+    void treffer_data()
+    {
+        QTest::addColumn<QByteArray>("archiv");
+        QTest::addColumn<QString>("begriff");
+        QTest::addColumn<QStringList>("gelistet");
+        QTest::newRow("Rand fällt vom Begriff, nicht von der Zeile")
+            << gepackt({u"# Liebe im Kommentar"_s, u"Liebe ist schön"_s, u"Ich hab dich lieb"_s,
+                        u"[Liebe in Bereich 1"_s, u"]Liebe in Bereich 2"_s,
+                        u"  Liebe mit Rand  "_s})
+            << u"  lieb "_s
+            << QStringList{u"  Liebe mit Rand  "_s, u"Ich hab dich lieb"_s, u"Liebe ist schön"_s};
+        // A listed text pasted into the search box finds its line, by either test. The bytes are
+        // raw, that is scrambled: "Y" reads as "x".
+        const QByteArray undefiniert("Y\x81\r\nY\x8D\r\nY\r\n");
+        QTest::newRow("undefiniertes Zeichen im Begriff")
+            << undefiniert << u"x\u0081"_s << QStringList{u"x\u0081"_s};
+        QTest::newRow("undefiniertes Zeichen nach Stern")
+            << undefiniert << u"*\u0081"_s << QStringList{u"x\u0081"_s};
+        QTest::newRow("undefinierte Zeichen in Klammern")
+            << undefiniert << u"?[\u0081\u008D]"_s << QStringList{u"x\u0081"_s, u"x\u008D"_s};
+    }
+
+    void treffer()
+    {
+        QFETCH(QByteArray, archiv);
+        QFETCH(QString, begriff);
+        QFETCH(QStringList, gelistet);
+        Suchmaschine maschine = imSpeicher(archiv);
+        QCOMPARE(lauf(maschine, begriff), gelistet);
+    }
+
+    void archivFehltOderWechselt()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(u"sprho.dat"_s);
+        Suchmaschine maschine(pfad);
+        QCOMPARE(lauf(maschine, u"x"_s), QStringList{u"<Fehler>"_s});
+        QVERIFY(!maschine.fehler().isEmpty());
+        // Nothing is cached: the next pass reads whatever the file holds now.
+        schreiben(pfad, gepackt({u"alt"_s}));
+        QCOMPARE(lauf(maschine, u""_s), QStringList{u"alt"_s});
+        schreiben(pfad, gepackt({u"neu"_s}));
+        QCOMPARE(lauf(maschine, u""_s), QStringList{u"neu"_s});
+    }
+
+    // A read that fails anywhere fails the pass: nothing read so far is listed, the count message
+    // stays, whichever area is searched.
+    void leseFehler()
+    {
+        const QByteArray daten = dreiBloeckeArchiv();
+        for (const auto &stelle : fehlerstellen(daten)) {
+            for (const qint16 bereich : {qint16(0), qint16(1)}) {
+                Suchmaschine maschine(u"sprho.dat"_s, [&] {
+                    return std::make_unique<Fehlgeraet>(daten, stelle.second);
+                });
+                maschine.bereichWaehlen(bereich);
+                SpeicherAnzeige anzeige;
+                anzeige.anzahlSetzen(u"vorher"_s);
+                QVERIFY2(maschine.suchlauf(u""_s, anzeige) == Ausgang::Fehler &&
+                             anzeige.eintraege().isEmpty() &&
+                             anzeige.anzahlMeldung() == u"vorher"_s &&
+                             maschine.fehler() == u"Eingabe-/Ausgabefehler"_s,
+                         stelle.first);
+            }
+        }
+    }
+
+    // The fixed table: name and keywords of each category, "###" in a free slot; 200 rows at most.
+    void kategorien()
+    {
+        KategorieTabelle t;
+        t.kateg_laden();
+        QStringList zeilen;
+        for (const QString &name : t.namen()) {
+            const auto begriffe = t.suchbegriffe(t.zeileZu(name));
+            zeilen << QStringList(begriffe.begin(), begriffe.end()).join(u',');
+        }
+        QCOMPARE(
+            zeilen.join(u'|'),
+            u"Alkohol & Co.,Alkohol,Bier,Drogen,saufen,Rausch|Frauen,Frau,Mädchen,Dame,Ehe,###|"
+            u"Freunschaften,Freundin,Freund,Partner,Beziehung,###|"
+            u"Kinder,Mutter,Vater,Eltern,Familie,Spielplatz|Liebe,Stern,Himmel,Bär,süss,süß|"
+            u"Männer,Mann,Junge,Herr,Ehe,###|Sex,Orgasmus,schlafen,###,###,###|"
+            u"Versaut,Fotz,fick,bumsen,blasen,Sperma|"
+            u"Weihnachten,Nikolaus,Christkind,Krippe,Christbaum,###"_s);
+        while (t.anzahl() < KategorieTabelle::maxZeilen)
+            QVERIFY(t.kateg_neu(u"n"_s, {}, {}, {}, {}, {}));
+        QVERIFY(!t.kateg_neu(u"zu viel"_s, {}, {}, {}, {}, {}));
+    }
+
+    // Which passes a chain runs and where it stops, on archives where each term finds known lines.
+    void kette_data()
+    {
+        QTest::addColumn<QString>("kategorie");
+        QTest::addColumn<QStringList>("archiv");
+        QTest::addColumn<int>("laeufe");
+        QTest::addColumn<int>("eintraege");
+        QTest::newRow("wenige Treffer: sechs Läufe")
+            << u"Kinder"_s << zeilen(u"Kinder"_s, 3) + zeilen(u"Spielplatz"_s, 2) << 6 << 5;
+        QTest::newRow("100 nach dem Namen: kein Schlagwort mehr")
+            << u"Kinder"_s << zeilen(u"Kinder"_s, 120) + zeilen(u"Mutter"_s, 5) << 1 << 100;
+        QTest::newRow("99 nach zwei, 100 neue im dritten: 199")
+            << u"Kinder"_s
+            << zeilen(u"Kinder"_s, 50) + zeilen(u"Mutter"_s, 49) + zeilen(u"Vater"_s, 150) << 3
+            << 199;
+        QTest::newRow("Sex: die letzten drei Läufe mit ###")
+            << u"Sex"_s << zeilen(u"schlafen"_s, 2) << 6 << 2;
+        // Line numbers never wrap: a line past 65536 is not taken for an early one.
+        QTest::newRow("Zeilennummern über 65536")
+            << u"Liebe"_s
+            << QStringList{u"Liebe"_s} + QStringList(65535, u"#"_s) + QStringList{u"Liebe"_s} << 6
+            << 2;
+        QTest::newRow("unbekannter Name: Liste leer, kein Lauf")
+            << u""_s << zeilen(u"x"_s, 2) << 0 << 0;
+    }
+
+    void kette()
+    {
+        QFETCH(QString, kategorie);
+        QFETCH(QStringList, archiv);
+        QFETCH(int, laeufe);
+        QFETCH(int, eintraege);
+        Suchmaschine maschine = imSpeicher(gepackt(archiv + QStringList{u"Apfel"_s}));
+        maschine.kateg_laden();
+        SpeicherAnzeige anzeige;
+        QCOMPARE(maschine.suchlauf(u"apfel"_s, anzeige), Ausgang::Erledigt);
+        QCOMPARE(maschine.kategoriesuche(kategorie, anzeige, [] { return false; }),
+                 Ausgang::Erledigt);
+        // The passes run in order: the term of the last one tells how many ran.
+        const auto alle =
+            maschine.kategorien().suchbegriffe(maschine.kategorien().zeileZu(kategorie));
+        QCOMPARE(maschine.begriff(), laeufe ? alle[std::size_t(laeufe) - 1] : u"apfel"_s);
+        QCOMPARE(anzeige.eintraege().size(), eintraege);
+        QVERIFY(!maschine.haengtAn());
+        // Without a pass the old count message stays.
+        QCOMPARE(anzeige.anzahlMeldung(), meldungen::anzahl(laeufe ? eintraege : 1));
+
+        // Afterwards the search button starts afresh.
+        QCOMPARE(lauf(maschine, u"apfel"_s), QStringList{u"Apfel"_s});
+        QCOMPARE(maschine.gelisteteZeilen(), QSet<qint64>{archiv.size() + 1});
+    }
+
+    // One order for every list: German, case ignored, whatever the locale; ties in a fixed order.
+    void ergebnisOrdnung()
+    {
+        const QString x(1000, u'x'); // longer texts are compared without collation keys
+        const QStringList erwartet{u"arg"_s,    u"Ärger"_s + x, u"HALLO"_s,     u"Hallo"_s,
+                                   u"hallo"_s,  u"HALLO"_s + x, u"Hallo"_s + x, u"hallo"_s + x,
+                                   u"öde"_s,    u"Ofen"_s + x,  u"Strasse"_s,   u"Straße"_s + x,
+                                   u"Strauß"_s, u"Zebra"_s};
+        QStringList liste;
+        for (qsizetype i = 0; i < erwartet.size(); ++i)
+            liste << erwartet[i * 5 % erwartet.size()];
+        const QLocale vorher;
+        for (const auto sprache : {QLocale::C, QLocale::Swedish}) {
+            QLocale::setDefault(QLocale(sprache));
+            QStringList sortiert = liste;
+            ergebnisseSortieren(sortiert);
+            QCOMPARE(sortiert, erwartet);
+        }
+        QLocale::setDefault(vorher);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSuchmaschine)
+#include "tst_suchmaschine.moc"
