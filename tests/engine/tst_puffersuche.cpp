@@ -47,6 +47,8 @@ private slots:
             u"ich LIEBE dich"_s};
         QTest::newRow("Teilstring, Kommentar, Listen")
             << gepackt(gemischt) << QStringList{u"liebe"_s};
+        QTest::newRow("nur CR, ohne letztes Zeilenende")
+            << gepackt(gemischt).replace("\r\n", "\r").chopped(1) << QStringList{u"liebe"_s};
         // Raw bytes: the pair "ab" stands across a line end, and after an LF.
         QTest::newRow("Paar über das Zeilenende")
             << QByteArray("xa\r\nbx\r\nab\r\n") << QStringList{u"ab"_s};

@@ -269,8 +269,9 @@ private slots:
                   u"eintrag:sucherg:beta eintrag:kateg:Liebe Backtab Backtab Backtab Return"_s,
               u"weg=akttext,textkop,sucherg; kopiert=beta liebe; "_s + hinweis);
         // A chosen entry stays chosen.
-        zeile("Strg+Klick lässt den Text", gefunden + u"eintrag:sucherg:beta strg:sucherg:beta"_s,
-              u"Label3=Aktueller Text (10 Zeichen)"_s);
+        zeile("Strg+Klick lässt die Wahl, Pfeil wählt den nächsten",
+              gefunden + u"eintrag:sucherg:beta strg:sucherg:beta Down"_s,
+              u"Label3=Aktueller Text (15 Zeichen)"_s);
         zeile("Strg+Leertaste lässt die Kategorie", gefunden + u"eintrag:kateg:Liebe Ctrl+Space"_s,
               treffer + u"; anzahlgef=3 gefundene Einträge!"_s);
         const QString kurz = lang.first(499) + u'…';
