@@ -21,7 +21,7 @@ struct Lauf {
 
 // One in-process run of sprho-archiv with its streams in memory.
 Lauf ausfuehren(const QStringList &argumente, QByteArray eingabe = {}, bool terminal = false,
-                Suchmaschine::Geraeteoeffner archiv = {})
+                Suchmaschine::Geraeteoeffner archiv = {}, QIODevice *eingabeGeraet = nullptr)
 {
     Lauf lauf;
     QByteArray fehler;
@@ -29,7 +29,7 @@ Lauf ausfuehren(const QStringList &argumente, QByteArray eingabe = {}, bool term
     ein.open(QIODevice::ReadOnly);
     aus.open(QIODevice::WriteOnly);
     fehlerGeraet.open(QIODevice::WriteOnly);
-    Kanaele k{ein, aus, fehlerGeraet, terminal, std::move(archiv)};
+    Kanaele k{eingabeGeraet ? *eingabeGeraet : ein, aus, fehlerGeraet, terminal, std::move(archiv)};
     lauf.status = sprhoArchiv(argumente, k);
     lauf.fehler = QString::fromUtf8(fehler);
     return lauf;
@@ -111,9 +111,9 @@ private slots:
 
         // Wrong usage: status 2 and a pointer to the help.
         for (const QString &falsch :
-             u"|packen|pack a|check a b|search --area 3|search a b|search --archive|category Hunde|"
-             u"random --area=1 --category Liebe|random --seed -1|random --category=Hund|"
-             u"random --null=1|random x"_s.split(u'|'))
+             u"|packen|pack a|check a b|search --area 3|search a b|search --archive|"
+             u"search --archive=|category Hunde|random --area=1 --category Liebe|"
+             u"random --seed -1|random --category=Hund|random --null=1|random x"_s.split(u'|'))
             zeile(qPrintable(u"falsch: "_s + falsch), falsch, {}, 2, {}, u"--help"_s);
     }
 
@@ -170,11 +170,15 @@ private slots:
                  u"Zeile 5: leerer Eintrag\nZeile 7: leerer Eintrag\nZeile 8: 161 Zeichen\n"_s);
     }
 
-    // A read that fails anywhere fails search and category: a message, exit 1 and nothing listed.
+    // A read that fails anywhere fails search, category and unpack: a message, exit 1 and
+    // nothing listed or written.
     void leseFehler()
     {
         const QByteArray daten = dreiBloeckeArchiv();
         for (const auto &stelle : fehlerstellen(daten)) {
+            Fehlgeraet ein(daten, stelle.second);
+            const Lauf entpackt = ausfuehren({u"unpack"_s, u"-"_s, u"-"_s}, {}, false, {}, &ein);
+            QVERIFY2(entpackt.status == 1 && entpackt.aus.isEmpty(), stelle.first);
             for (const QString &befehl : {u"search --area 1"_s, u"category --yes Liebe"_s}) {
                 const Lauf lauf = ausfuehren(befehl.split(u' '), {}, false, [&] {
                     return std::make_unique<Fehlgeraet>(daten, stelle.second);
