@@ -6,11 +6,12 @@
 // pairs (two bytes at a fixed distance, in either case), and such pairs are
 // rare. Sixteen or thirty-two places are checked at once with SSE2 or, where
 // the processor has it, AVX2. Only around a place that fits is the line found
-// (back to the previous CR, on to the next) and tested exactly as before;
-// then the scan goes on after that line. Line numbers stay exact because the
-// CRs in front of a hit are counted, and every CR ends exactly one line.
-// The six terms of a category search are looked for in the same pass over
-// a block, so they cost one read and one scan.
+// (back to the previous CR, on to the next) and tested exactly as before,
+// by the tests whose pair stands there; the scan goes on behind that line
+// once every test has seen it. Line numbers stay exact because the CRs in
+// front of a hit are counted, and every CR ends exactly one line. The six
+// terms of a category search are looked for in the same pass over a block,
+// so they cost one read and one scan.
 #include "search/puffersuche.h"
 
 #include "archive/archivzeile.h"
@@ -307,15 +308,6 @@ void blockDurchsuchen(std::string_view block, qint64 ersteZeile,
 }
 
 } // namespace
-
-std::size_t naechstesPaar(std::string_view block, std::size_t von,
-                          const std::vector<Bytepaar> &paare)
-{
-    std::vector<Vektorpaar> vektorpaare;
-    for (const Bytepaar &paar : paare)
-        vektorpaare.push_back(vektorpaar(paar));
-    return naechsteStelle(block, von, vektorpaare);
-}
 
 bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &tests,
                              std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde,

@@ -24,10 +24,3 @@ struct Fundstelle {
 bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &tests,
                              std::size_t bedarf, std::vector<std::vector<Fundstelle>> &funde,
                              const std::function<bool()> &genug);
-
-// The first position from von on where one of the pairs may stand whole
-// inside the block, or the block's size. It may report a few places where a
-// pair does not stand (the vector loops test a superset) but never skips one
-// where it does. Exposed for tests of the vector paths.
-std::size_t naechstesPaar(std::string_view block, std::size_t von,
-                          const std::vector<Bytepaar> &paare);

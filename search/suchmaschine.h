@@ -11,11 +11,11 @@
 #include <functional>
 #include <memory>
 
+class ArchivLeser;
+
 // The search over the archive, shared by the window and the command-line tool.
 // Terms go in as arguments; results and the count message go out to a
 // SuchAnzeige. It knows no widgets.
-class ArchivLeser;
-
 class Suchmaschine {
 public:
     enum class Ausgang { Erledigt, Abgelehnt, Fehler };
