@@ -35,7 +35,6 @@ public:
     // The area the following passes list: 0 searches the main area, 1 and 2
     // list every entry of their list-only area.
     void bereichWaehlen(qint16 bereich) { bereich_nr = bereich; }
-    qint16 bereich() const { return bereich_nr; }
 
     // One search pass for begriff into an emptied list.
     [[nodiscard]] Ausgang suchlauf(const QString &begriff, SuchAnzeige &anzeige);
