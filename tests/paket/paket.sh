@@ -27,6 +27,13 @@ dpkg-deb -x "$deb" "$inhalt"
 tags=$(lintian --fail-on error,warning --display-info "$deb" 2>/dev/null) || befund "lintian"
 grep -E '^[EW]: ' <<<"$tags" >&2 && befund "lintian: Fehler oder Warnungen"
 
+# Installed without the package, the build puts the same files in place (the
+# package's programs are stripped, so only their names are compared).
+installiert=$ordner/installiert
+DESTDIR=$installiert cmake --install "$bau" --prefix /usr >/dev/null || befund "cmake --install"
+diff -r -x bin "$installiert" "$inhalt" >&2 && diff <(ls "$installiert/usr/bin") <(ls "$inhalt/usr/bin") >&2 ||
+    befund "cmake --install legt anderes ab als das Paket"
+
 id=org.example.spruchhort
 eintrag=$inhalt/usr/share/applications/$id.desktop
 bericht=$(appstreamcli validate --no-net --strict "$inhalt/usr/share/metainfo/$id.metainfo.xml") ||
@@ -39,6 +46,15 @@ ordnerImEintrag=$(sed -n 's/^Path=//p' "$eintrag")
 for seite in "$inhalt"/usr/share/man/man1/*.1.gz; do
     warnungen=$(MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null) &&
         [ -z "$warnungen" ] || befund "man $(basename "$seite"): $warnungen"
+done
+
+# Hardened as Debian's own packages are: none of the five properties
+# hardening-check can confirm may be missing.
+eigenschaften='Position Independent Executable|Stack protected|Fortify Source functions|Read-only relocations|Immediate binding'
+for programm in sprho sprho-archiv; do
+    haertung=$(hardening-check "$inhalt/usr/bin/$programm" 2>&1)
+    [ "$(grep -cE "^ ($eigenschaften): yes" <<<"$haertung")" = 5 ] ||
+        befund "hardening-check $programm: $haertung"
 done
 
 # The completion offers what the tool itself knows.
