@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <vector>
 
 int main(int argc, char *argv[])
@@ -22,13 +23,12 @@ int main(int argc, char *argv[])
 
     // The toolkit sees only what is its own: an archive named like one of its
     // options stays the archive.
-    std::vector<QByteArray> qtArgumente{argv[0]};
+    QByteArrayList qtArgumente{argv[0]};
     for (const QString &argument : aufruf.qtArgumente)
-        qtArgumente.push_back(argument.toLocal8Bit());
-    std::vector<char *> qtArgv;
-    for (QByteArray &argument : qtArgumente)
-        qtArgv.push_back(argument.data());
-    qtArgv.push_back(nullptr);
+        qtArgumente.append(argument.toLocal8Bit());
+    std::vector<char *> qtArgv(static_cast<std::size_t>(qtArgumente.size()) + 1, nullptr);
+    std::transform(qtArgumente.begin(), qtArgumente.end(), qtArgv.begin(),
+                   [](QByteArray &argument) { return argument.data(); });
     int qtArgc = static_cast<int>(qtArgumente.size());
 
     QApplication programm(qtArgc, qtArgv.data());
