@@ -38,29 +38,34 @@ timeout 10 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window
 fenster=$(timeout 20 xdotool search --sync --onlyvisible --name '^Spruchhort$' | head -n1) ||
     scheitern "kein Fenster"
 
-# The outer frame (the window's area widened by the frame openbox reports), then the area's corner.
+# The outer frame x y b h: the window's area (at ix iy) widened by the frame openbox reports.
 aussen() {
-    local x y b h links rechts oben unten
-    x=$(xwininfo -id "$fenster" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$fenster" | sed -n 's/.*Absolute upper-left Y: *//p')
-    b=$(xwininfo -id "$fenster" | sed -n 's/.*Width: *//p')
-    h=$(xwininfo -id "$fenster" | sed -n 's/.*Height: *//p')
+    local info links rechts oben unten
+    info=$(xwininfo -id "$fenster")
+    ix=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    iy=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
     IFS=', ' read -r links rechts oben unten < <(xprop -id "$fenster" _NET_FRAME_EXTENTS | sed 's/.*= //')
-    [ "$oben" -gt 0 ] 2>/dev/null || scheitern "kein Rahmen um das Fenster"
-    echo "$((x - links)) $((y - oben)) $((b + links + rechts)) $((h + oben + unten)) $x $y"
+    [ "$oben" -gt 0 ] 2>/dev/null || return 1
+    x=$((ix - links)) y=$((iy - oben))
+    b=$(($(sed -n 's/.*Width: *//p' <<<"$info") + links + rechts))
+    h=$(($(sed -n 's/.*Height: *//p' <<<"$info") + oben + unten))
 }
-sleep 1 # the frame comes after the window shows, and the window moves into place after it
-read -r x y b h _ < <(aussen)
+# The frame comes after the window shows, and the window moves into place after it.
+for _ in $(seq 50); do
+    aussen && [ "$x $y" = "$(((1024 - b) / 2)) $(((768 - h) / 2))" ] && break
+    sleep 0.2
+done
+aussen || scheitern "kein Rahmen um das Fenster"
 soll="$(((1024 - b) / 2)) $(((768 - h) / 2))"
 [ "$x $y" = "$soll" ] || scheitern "Rahmen ($b x $h) bei $x $y statt mittig bei $soll"
 
 # Moved by the user, it stays there.
 xdotool windowmove "$fenster" 20 30
 sleep 1
-read -r _ _ _ _ x2 y2 < <(aussen)
-[ "$x2 $y2" = "20 30" ] || scheitern "verschoben nach 20 30, steht aber bei $x2 $y2"
+aussen
+[ "$ix $iy" = "20 30" ] || scheitern "verschoben nach 20 30, steht aber bei $ix $iy"
 
 # The desktop entry names the window's class, so docks link the two.
 klasse=$(xprop -id "$fenster" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
 grep -q -x "StartupWMClass=$klasse" "$eintrag" || scheitern "WM_CLASS $klasse fehlt im Desktop-Eintrag"
-echo "e2e: Rahmen $b x $h mittig bei $x $y, Klasse $klasse, Aufrufe ohne Anzeige in Ordnung"
+echo "e2e: Rahmen $b x $h mittig bei ${soll/ /,}, Klasse $klasse, Aufrufe ohne Anzeige in Ordnung"
