@@ -1,5 +1,8 @@
 #include "tools/befehlszeile.h"
 
+#include "tools/abbruch.h"
+#include "tools/archivsuche.h"
+
 namespace {
 
 const QString hilfe = QStringLiteral(
@@ -41,6 +44,12 @@ QString optionsname(const QString &name)
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+const QString archivName = QStringLiteral("archive");
+const QString bereichName = QStringLiteral("area");
+const QString nullName = QStringLiteral("null");
+const QString ersetzenName = QStringLiteral("replace");
+const QString bereichFalsch = QStringLiteral("--area erwartet 0, 1 oder 2");
+
 } // namespace
 
 QString hilfetext()
@@ -48,16 +57,38 @@ QString hilfetext()
     return hilfe;
 }
 
-int falscheBedienung(Kanaele &k, const QString &was)
+void scheitern(const QString &grund)
 {
-    k.melden(
-        QStringLiteral("sprho-archiv: %1\n„sprho-archiv --help“ zeigt die Bedienung.").arg(was));
-    return status::bedienung;
+    throw Abbruch{status::fehler, QStringLiteral("sprho-archiv: ") + grund};
 }
 
-Befehlszeile::Befehlszeile(QString befehl) : m_befehl(std::move(befehl))
+void falschBedient(const QString &was)
+{
+    throw Abbruch{
+        status::bedienung,
+        QStringLiteral("sprho-archiv: %1\n„sprho-archiv --help“ zeigt die Bedienung.").arg(was)};
+}
+
+Befehlszeile::Befehlszeile(QString befehl, std::initializer_list<Gemeinsam> gemeinsame)
+    : m_befehl(std::move(befehl))
 {
     schalter({QStringLiteral("h"), QStringLiteral("help")});
+    for (const Gemeinsam option : gemeinsame) {
+        switch (option) {
+        case Gemeinsam::Archiv:
+            wert(archivName, QStringLiteral("--archive braucht eine Datei"));
+            break;
+        case Gemeinsam::Bereich:
+            wert(bereichName, bereichFalsch);
+            break;
+        case Gemeinsam::Null:
+            schalter({QStringLiteral("0"), nullName});
+            break;
+        case Gemeinsam::Ersetzen:
+            schalter({ersetzenName});
+            break;
+        }
+    }
 }
 
 void Befehlszeile::schalter(const QStringList &namen)
@@ -71,21 +102,48 @@ void Befehlszeile::wert(const QString &name, const QString &ohneWert)
     m_ohneWert[name] = ohneWert;
 }
 
-std::optional<int> Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
+bool Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
 {
     // The parser's own messages are English; only what failed is taken from it.
     const bool gelesen = m_parser.parse(QStringList{m_befehl} + argumente);
     if (m_parser.isSet(QStringLiteral("help"))) {
         k.schreiben(hilfe);
-        return status::ok;
+        return false;
     }
     if (!gelesen)
-        return falscheBedienung(k, bedienfehler(argumente));
+        falschBedient(bedienfehler(argumente));
     for (const auto &[name, ohneWert] : m_ohneWert) {
         if (m_parser.isSet(name) && m_parser.value(name).isEmpty())
-            return falscheBedienung(k, ohneWert);
+            falschBedient(ohneWert);
     }
-    return std::nullopt;
+    if (m_ohneWert.contains(bereichName) && gesetzt(bereichName)) {
+        const QString zahl = wertVon(bereichName);
+        if (zahl != QStringLiteral("0") && zahl != QStringLiteral("1") &&
+            zahl != QStringLiteral("2"))
+            falschBedient(bereichFalsch);
+        m_bereich = zahl.toShort();
+    }
+    return true;
+}
+
+bool Befehlszeile::archivGenannt() const
+{
+    return m_ohneWert.contains(archivName) && gesetzt(archivName);
+}
+
+QString Befehlszeile::archiv() const
+{
+    return archivGenannt() ? wertVon(archivName) : archivsuche::finden();
+}
+
+bool Befehlszeile::nul() const
+{
+    return gesetzt(nullName);
+}
+
+bool Befehlszeile::ersetzen() const
+{
+    return gesetzt(ersetzenName);
 }
 
 QString Befehlszeile::bedienfehler(const QStringList &argumente) const

@@ -106,8 +106,8 @@ private slots:
               u"keine Einträge"_s);
         zeile("random: Bereich leer", u"random --area 2"_s, {}, 1, {},
               u"keine Einträge in Bereich 2"_s);
-        zeile("random: Archiv fehlt", u"random --archive fehlt"_s, {}, 1, {},
-              u"Suchlauf fehlgeschlagen"_s);
+        zeile("random: Archiv fehlt, kein Suchlauf", u"random --archive fehlt"_s, {}, 1, {},
+              u"„fehlt“ kann nicht gelesen werden"_s);
 
         // Wrong usage: status 2 and a pointer to the help.
         for (const QString &falsch :
