@@ -38,7 +38,9 @@ bool Ausgabeziel::oeffnen()
         m_fehler = QStringLiteral("„%1“ ist ein Ordner").arg(m_pfad);
         return false;
     }
-    if (!m_datei.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a write the disk takes only in part says so at once. Buffered,
+    // the flush at the end can drop the rest and still report success.
+    if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_fehler = schreibfehler(m_pfad, m_datei.errorString());
         return false;
     }
@@ -60,9 +62,17 @@ QIODevice &Ausgabeziel::geraet()
 
 bool Ausgabeziel::schreiben(const QByteArray &bytes)
 {
-    if (geraet().write(bytes) == bytes.size())
+    const qint64 geschrieben = geraet().write(bytes);
+    if (geschrieben == bytes.size())
         return true;
-    m_fehler = schreibfehler(m_pfad, geraet().errorString());
+    // A short write sets no error of its own: the disk is full or the file
+    // may grow no further.
+    m_fehler =
+        schreibfehler(m_pfad, geschrieben < 0 ? geraet().errorString()
+                                              : QStringLiteral("nur %1 von %2 Bytes geschrieben "
+                                                               "(Platte voll?)")
+                                                    .arg(geschrieben)
+                                                    .arg(bytes.size()));
     return false;
 }
 

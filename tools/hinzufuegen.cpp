@@ -3,13 +3,13 @@
 #include "tools/abbruch.h"
 #include "tools/archivsuche.h"
 #include "tools/archivtext.h"
+#include "tools/ausgabeziel.h"
 #include "tools/befehle.h"
 #include "tools/befehlszeile.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -137,16 +137,16 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
         ++hinzu;
     }
     if (hinzu > 0) {
-        QSaveFile datei(pfad);
         // Without a line end of its own, the last line would run into the first new one.
-        const bool offen = !bestand.bytes.isEmpty() && !bestand.bytes.endsWith('\r') &&
-                           !bestand.bytes.endsWith("\r\n");
-        if (!datei.open(QIODevice::WriteOnly) ||
-            datei.write(bestand.bytes) != bestand.bytes.size() ||
-            (offen && datei.write("\r\n") != 2) || datei.write(neu) != neu.size() ||
-            !datei.commit())
-            scheitern(QStringLiteral("„%1“ kann nicht geschrieben werden: %2")
-                          .arg(pfad, datei.errorString()));
+        if (!bestand.bytes.isEmpty() && !bestand.bytes.endsWith('\r') &&
+            !bestand.bytes.endsWith("\r\n"))
+            neu.prepend("\r\n");
+        // The whole archive goes into a new file that replaces the old one only
+        // when complete: a full disk or a crash loses nothing.
+        Ausgabeziel ziel(pfad, k.aus);
+        if (!ziel.oeffnen() || !ziel.schreiben(bestand.bytes) || !ziel.schreiben(neu) ||
+            !ziel.abschliessen())
+            scheitern(ziel.fehler());
     }
     k.melden(
         QStringLiteral("sprho-archiv: %1 Einträge zu „%2“ hinzugefügt (Bereich %3), %4 Zeichen "

@@ -20,10 +20,23 @@ treffer=$("$werkzeug" search LIEBE 2>/dev/null) # sprho.dat of the working direc
 
 # A full disk, simulated by a file size limit, leaves the archive as it was.
 cp sprho.dat vorher.dat
-seq -f 'Zeile %g mit etwas Text, damit die Datei groß genug wird' 500 > gross.txt
+# Between one and two of the file's 16 KiB write buffers: a buffered write lost its tail here.
+seq -f 'Zeile %g mit etwas Text, damit die Datei groß genug wird' 150 > gross.txt
 [ "$(ulimit -f 8; trap '' XFSZ; status pack gross.txt sprho.dat)" = 1 ] || fehler "pack, disk full"
 cmp -s sprho.dat vorher.dat || fehler "full disk changed the archive"
 [ "$(ls | grep -c sprho.dat)" = 1 ] || fehler "temporary file left behind: $(ls)"
+
+# The same for add, which rewrites the whole archive to append.
+seq -f 'Zeile %g mit etwas Text, damit die Datei groß genug wird' 200 | "$werkzeug" pack - gross.dat 2>/dev/null
+cp gross.dat vorher.dat
+[ "$(ulimit -f 8; trap '' XFSZ; status add --archive gross.dat neu)" = 1 ] || fehler "add, disk full"
+cmp -s gross.dat vorher.dat || fehler "full disk changed the archive (add)"
+[ "$(ls | grep -c gross.dat)" = 1 ] || fehler "temporary file left behind: $(ls)"
+
+# The greeting of ~/.bashrc from any folder: the installed sample is found.
+mkdir -p system/spruchhort && cp sprho.dat system/spruchhort/
+gruss=$(cd / && HOME=$ordner XDG_DATA_DIRS=$ordner/system "$werkzeug" random --area 1)
+[ "$gruss" = Anmache ] || fehler "greeting printed: $gruss"
 
 [ "$("$werkzeug" --version)" = "sprho-archiv $version" ] || fehler "version"
 echo "sprho-archiv: alles in Ordnung"
