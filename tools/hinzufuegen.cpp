@@ -148,13 +148,12 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
             !ziel.abschliessen())
             scheitern(ziel.fehler());
     }
-    k.melden(
-        QStringLiteral("sprho-archiv: %1 Einträge zu „%2“ hinzugefügt (Bereich %3), %4 Zeichen "
-                       "ersetzt%5")
-            .arg(hinzu)
-            .arg(pfad)
-            .arg(bereich)
-            .arg(ersetzungen ? ersetzungen->anzahl() : 0)
-            .arg(ersetzungen ? ersetzungen->beispiele() : QString()));
+    k.melden(QStringLiteral("sprho-archiv: „%2“, Bereich %3: Einträge hinzugefügt: %1, Zeichen "
+                            "ersetzt: %4%5")
+                 .arg(hinzu)
+                 .arg(pfad)
+                 .arg(bereich)
+                 .arg(ersetzungen ? ersetzungen->anzahl() : 0)
+                 .arg(ersetzungen ? ersetzungen->beispiele() : QString()));
     return status::ok;
 }

@@ -104,8 +104,8 @@ public:
     QString zusammenfassung() const
     {
         const qint64 ersetzt = m_ersetzungen ? m_ersetzungen->anzahl() : 0;
-        return QStringLiteral("sprho-archiv: %1 Einträge geschrieben, %2 ausgelassen, %3 Zeichen "
-                              "ersetzt%4")
+        return QStringLiteral("sprho-archiv: Einträge geschrieben: %1, ausgelassen: %2, Zeichen "
+                              "ersetzt: %3%4")
             .arg(m_geschrieben)
             .arg(m_ausgelassen)
             .arg(ersetzt)
