@@ -61,8 +61,8 @@ QString Ersetzer::fuer(char32_t zeichen) const
     for (const auto *t : {m_umschriften->lateinisch.get(), m_umschriften->ascii.get()}) {
         icu::UnicodeString umgeschrieben(static_cast<UChar32>(zeichen));
         t->transliterate(umgeschrieben);
-        const QString ersatz(reinterpret_cast<const QChar *>(umgeschrieben.getBuffer()),
-                             umgeschrieben.length());
+        QString ersatz(reinterpret_cast<const QChar *>(umgeschrieben.getBuffer()),
+                       umgeschrieben.length());
         if (ganzHaltbar(ersatz))
             return ersatz;
     }
