@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 QString schreibfehler(const QString &pfad, const QString &grund)
@@ -62,6 +64,20 @@ QIODevice &Ausgabeziel::geraet()
 
 bool Ausgabeziel::schreiben(const QByteArray &bytes)
 {
+    if (m_art != Art::Datei)
+        return weitergeben(bytes);
+    // The file is unbuffered (see oeffnen): pieces of this size keep the
+    // number of writes small.
+    constexpr qsizetype stueck = qsizetype{256} * 1024;
+    m_block += bytes;
+    if (m_block.size() < stueck)
+        return true;
+    const QByteArray block = std::exchange(m_block, {});
+    return weitergeben(block);
+}
+
+bool Ausgabeziel::weitergeben(const QByteArray &bytes)
+{
     const qint64 geschrieben = geraet().write(bytes);
     if (geschrieben == bytes.size())
         return true;
@@ -90,6 +106,8 @@ bool Ausgabeziel::abschliessen()
         }
         return true;
     }
+    if (!weitergeben(std::exchange(m_block, {})))
+        return false;
     if (!m_datei.commit()) {
         m_fehler = schreibfehler(m_pfad, m_datei.errorString());
         return false;
