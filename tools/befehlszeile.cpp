@@ -146,7 +146,7 @@ bool Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
         if (m_parser.isSet(name) && m_parser.value(name).isEmpty())
             falschBedient(ohneWert);
     }
-    if (m_ohneWert.contains(bereichName) && gesetzt(bereichName)) {
+    if (bereichGenannt()) {
         const QString zahl = wertVon(bereichName);
         if (zahl != QStringLiteral("0") && zahl != QStringLiteral("1") &&
             zahl != QStringLiteral("2"))
@@ -164,6 +164,11 @@ bool Befehlszeile::archivGenannt() const
 QString Befehlszeile::archiv() const
 {
     return archivGenannt() ? wertVon(archivName) : archivsuche::finden();
+}
+
+bool Befehlszeile::bereichGenannt() const
+{
+    return m_ohneWert.contains(bereichName) && gesetzt(bereichName);
 }
 
 bool Befehlszeile::nul() const

@@ -42,6 +42,7 @@ public:
     bool archivGenannt() const;
     // The archive --archive names, or the one the search of archivsuche finds.
     QString archiv() const;
+    bool bereichGenannt() const;
     qint16 bereich() const { return m_bereich; }
     bool nul() const;
     bool ersetzen() const;

@@ -98,8 +98,7 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
         return status::ok;
     const QStringList texte = texteAus(zeile.argumente(), k);
     const qint16 bereich = zeile.bereich();
-    const QString pfad = zeile.archivGenannt() ? zeile.wertVon(QStringLiteral("archive"))
-                                               : archivsuche::zielFuerNeues();
+    const QString pfad = zeile.archivGenannt() ? zeile.archiv() : archivsuche::zielFuerNeues();
     const QFileInfo info(pfad);
     if (!info.absoluteDir().exists())
         scheitern(QStringLiteral("der Ordner „%1“ fehlt").arg(info.absolutePath()));

@@ -25,7 +25,7 @@ Textleser::Format formatAus(Befehlszeile &zeile)
     const QString format = zeile.wertVon(formatName);
     if (zeile.gesetzt(formatName) && format != QStringLiteral("lines") && format != fortuneName)
         falschBedient(QStringLiteral("--format erwartet lines oder fortune"));
-    if (format != fortuneName && zeile.gesetzt(QStringLiteral("area")))
+    if (format != fortuneName && zeile.bereichGenannt())
         falschBedient(QStringLiteral("--area gilt nur mit --format fortune"));
     return format == fortuneName ? Textleser::Format::Fortune : Textleser::Format::Zeilen;
 }

@@ -79,7 +79,7 @@ int zufall(const QStringList &argumente, Kanaele &k)
         falschBedient(
             QStringLiteral("random nimmt kein Argument („%1“)").arg(zeile.argumente().first()));
     const bool kategorie = zeile.gesetzt(QStringLiteral("category"));
-    if (kategorie && zeile.gesetzt(QStringLiteral("area")))
+    if (kategorie && zeile.bereichGenannt())
         falschBedient(QStringLiteral("--area und --category schließen einander aus"));
     const QString name = zeile.wertVon(QStringLiteral("category"));
     if (kategorie && !kategorienamen().contains(name))
