@@ -1,5 +1,5 @@
-// The search engine's timings on a made-up archive of 32,767 lines, the most
-// an archive may hold, written afresh into a temporary folder on every run.
+// The search engine's timings on a made-up archive of 32,767 lines, written
+// afresh into a temporary folder on every run.
 #include "archive/archiv_leser.h"
 #include "bench/archiv_generator.h"
 #include "search/speicher_anzeige.h"

@@ -6,7 +6,8 @@
 // Where sprho-archiv looks for an archive when no --archive names one: the
 // working directory first, then the user's data folder, then the system's data
 // folders, so that the installed sample is found from anywhere.
-// (The window keeps its own rule: sprho.dat of its working directory.)
+// (The window does not search: it reads the archive named to it, else sprho.dat
+// of its working directory.)
 namespace archivsuche {
 
 // Every place tried, in order, from the working directory and the XDG

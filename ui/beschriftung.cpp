@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -21,6 +22,11 @@ void schriftgroessenSetzen(QWidget &wurzel)
             }
         }
     }
+}
+
+void ganzZeigen(QLabel &label)
+{
+    label.resize(label.width(), std::max(label.height(), label.heightForWidth(label.width())));
 }
 
 void fett(QWidget &widget, bool an)

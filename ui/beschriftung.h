@@ -9,6 +9,11 @@ class QWidget;
 // 8.25 and 9.75 pt (11 and 13 px at 96 dpi). Call once after setupUi.
 void schriftgroessenSetzen(QWidget &wurzel);
 
+// A fixed label keeps its place and width, but grows downwards when its text
+// needs more lines in the face actually used than in Verdana, for which the
+// form is made: nothing is cut off where a stand-in face is wider.
+void ganzZeigen(QLabel &label);
+
 // The focus emphasis: a caption turns bold and back.
 void fett(QWidget &widget, bool an);
 

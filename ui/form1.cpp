@@ -2,6 +2,7 @@
 
 #include "ui/beschriftung.h"
 #include "ui/fenster_anzeige.h"
+#include "ui/fenster_mitte.h"
 #include "ui/fenstertexte.h"
 #include "ui/fokus_waechter.h"
 #include "ui/sortierte_liste.h"
@@ -14,7 +15,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include <algorithm>
 #include <limits>
@@ -81,6 +81,10 @@ Form1::Form1(const QString &archivPfad, QWidget *eltern)
     ui->setupUi(this);
     layout()->setMenuBar(ui->menuleiste);
     schriftgroessenSetzen(*this);
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label != ui->anzahlgef) // grows upwards, see anzahlgef_Change
+            ganzZeigen(*label);
+    }
     ui->Label5->setText(QStringLiteral("Version %1").arg(QLatin1StringView(sprho::version)));
     for (QLabel *tipp : ui->Frame2->findChildren<QLabel *>()) // under the green caption
         systemTextfarbe(*tipp);
@@ -349,12 +353,7 @@ void Form1::m_programm_beenden_Click()
 void Form1::fensterMittig()
 {
     adjustSize();
-    // With its native window the frame is known, so the outer size is right.
-    winId();
-    const QRect bildschirm = screen()->geometry();
-    const QSize aussen = frameGeometry().size();
-    move(bildschirm.x() + (bildschirm.width() - aussen.width()) / 2,
-         bildschirm.y() + (bildschirm.height() - aussen.height()) / 2);
+    new FensterMitte(*this);
 }
 
 void Form1::bereichTabstopp(QAbstractButton &knopf)

@@ -24,8 +24,8 @@ class Form1 : public QDialog {
     Q_OBJECT
 
 public:
-    // The program always reads sprho.dat from the working directory; tests
-    // hand in archives of their own.
+    // The archive every search reads: the one named on the command line, else
+    // sprho.dat in the working directory; tests hand in archives of their own.
     explicit Form1(const QString &archivPfad = meldungen::archivName, QWidget *eltern = nullptr);
     ~Form1() override;
 

@@ -39,7 +39,18 @@ ordnerImEintrag=$(sed -n 's/^Path=//p' "$eintrag")
 for seite in "$inhalt"/usr/share/man/man1/*.1.gz; do
     warnungen=$(MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null) &&
         [ -z "$warnungen" ] || befund "man $(basename "$seite"): $warnungen"
+    # German words broken by English rules: groff marks its own breaks with U+2010 at the line
+    # end, while the pages write every hyphen of their own as \-.
+    for breite in $(seq 60 120); do
+        getrennt=$(MANWIDTH=$breite man -E UTF-8 -l "$seite" 2>/dev/null | grep -m1 '[[:alpha:]]‐$') &&
+            befund "man $(basename "$seite") trennt bei $breite Spalten: $getrennt"
+    done
 done
+
+# The window starts with the package's dependencies alone; the completion needs bash-completion.
+felder=$(dpkg-deb -f "$deb" Depends Recommends)
+grep -q '^Depends:.*qt6-qpa-plugins' <<<"$felder" || befund "Depends ohne qt6-qpa-plugins"
+grep -q '^Recommends:.*bash-completion' <<<"$felder" || befund "Recommends ohne bash-completion"
 
 # The completion offers what the tool itself knows.
 vervollstaendigt=$(PATH=$inhalt/usr/bin:$PATH bash -c '

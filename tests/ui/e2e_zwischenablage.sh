@@ -26,8 +26,8 @@ beantworten() { # title
 }
 
 # Starts the program in a folder, for a minute at most, and searches with Enter (info panel, term).
-suchen() { # folder, term
-    (mkdir -p "$1" && cd "$1" && exec timeout 60 "$programm") & pid=$!
+suchen() { # folder, term, arguments of the program...
+    (mkdir -p "$1" && cd "$1" && shift 2 && exec timeout 60 "$programm" "$@") & pid=$!
     haupt=$(fenster Spruchhort) || scheitern "kein Fenster"
     sleep 0.5 # see beantworten
     xdotool windowfocus --sync "$haupt"
@@ -37,14 +37,20 @@ suchen() { # folder, term
 }
 
 # Enter on the first hit copies it; the X clipboard holds it while the program runs.
+kopieren() { # text expected, folder, arguments of the program...
+    suchen "$2" kaffee "${@:3}"
+    xdotool key --window "$haupt" Tab Tab Down Return
+    beantworten 'Hinweis!'
+    inhalt=$(xclip -selection clipboard -o -t UTF8_STRING) || scheitern "Zwischenablage leer"
+    [ "$inhalt" = "$1" ] || scheitern "Zwischenablage: »$inhalt« statt »$1«"
+    kill "$pid" && wait "$pid" 2>/dev/null || true # its window gone before the next one is sought
+}
 gewaehlt="Kaffee für zwei, bitte – mit dir." # first in the list's order
 printf '%s\n' "Ohne Kaffee bin ich halb so süß." "$gewaehlt" "Tee." | "$werkzeug" pack - "$ordner/sprho.dat"
-suchen "$ordner" kaffee
-xdotool key --window "$haupt" Tab Tab Down Return
-beantworten 'Hinweis!'
-inhalt=$(xclip -selection clipboard -o -t UTF8_STRING) || scheitern "Zwischenablage leer"
-[ "$inhalt" = "$gewaehlt" ] || scheitern "Zwischenablage: »$inhalt« statt »$gewaehlt«"
-kill "$pid" && wait "$pid" 2>/dev/null || true # its window gone before the next one is sought
+kopieren "$gewaehlt" "$ordner"
+# An archive named on the command line is read instead of sprho.dat in the working directory.
+printf '%s\n' "Kaffee aus dem anderen Archiv." | "$werkzeug" pack - "$ordner/anderes.dat"
+kopieren "Kaffee aus dem anderen Archiv." "$ordner" anderes.dat
 
 # Without an archive a search shows "Fehler!", then the program ends with status 1.
 suchen "$ordner/ohne" x

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks of sprho: the window on an archive, or an answer
+// that needs no window. It is read before the toolkit starts, so that help,
+// version and wrong usage are answered without a display too.
+struct Aufruf {
+    QString archiv;          // the archive the window reads
+    QStringList qtArgumente; // passed on to the toolkit: a session manager's -session ID
+    std::optional<int> ende; // set when the program ends without a window, with this status
+};
+
+// Reads the arguments after the program name; help and version go to stdout,
+// wrong usage to stderr.
+Aufruf aufrufLesen(const QStringList &argumente);
