@@ -4,6 +4,7 @@
 # in-process by tst_werkzeug. Args: sprho-archiv VERSION
 set -euo pipefail
 werkzeug=$1 version=$2
+vervollstaendigung=$(cd "$(dirname "$0")/../../tools" && pwd)/sprho-archiv.bash
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 cd "$ordner"
@@ -37,6 +38,13 @@ cmp -s gross.dat vorher.dat || fehler "full disk changed the archive (add)"
 mkdir -p system/spruchhort && cp sprho.dat system/spruchhort/
 gruss=$(cd / && HOME=$ordner XDG_DATA_DIRS=$ordner/system "$werkzeug" random --area 1)
 [ "$gruss" = Anmache ] || fehler "greeting printed: $gruss"
+
+# The completion: the values right after "--area=", the options of add.
+angeboten=$(bash -c 'source "$1"
+    COMP_WORDS=(sprho-archiv random --area =); COMP_CWORD=3; _sprho_archiv x; echo "${COMPREPLY[*]}"
+    COMP_WORDS=(sprho-archiv add --r); COMP_CWORD=2; _sprho_archiv x; echo "${COMPREPLY[*]}"' \
+    - "$vervollstaendigung")
+[ "$angeboten" = $'0 1 2\n--replace' ] || fehler "completion offered: $angeboten"
 
 [ "$("$werkzeug" --version)" = "sprho-archiv $version" ] || fehler "version"
 echo "sprho-archiv: alles in Ordnung"
