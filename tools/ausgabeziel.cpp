@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 QString schreibfehler(const QString &pfad, const QString &grund)
@@ -38,7 +40,9 @@ bool Ausgabeziel::oeffnen()
         m_fehler = QStringLiteral("„%1“ ist ein Ordner").arg(m_pfad);
         return false;
     }
-    if (!m_datei.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a write the disk takes only in part says so at once. Buffered,
+    // the flush at the end can drop the rest and still report success.
+    if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         m_fehler = schreibfehler(m_pfad, m_datei.errorString());
         return false;
     }
@@ -60,9 +64,31 @@ QIODevice &Ausgabeziel::geraet()
 
 bool Ausgabeziel::schreiben(const QByteArray &bytes)
 {
-    if (geraet().write(bytes) == bytes.size())
+    if (m_art != Art::Datei)
+        return weitergeben(bytes);
+    // The file is unbuffered (see oeffnen): pieces of this size keep the
+    // number of writes small.
+    constexpr qsizetype stueck = qsizetype{256} * 1024;
+    m_block += bytes;
+    if (m_block.size() < stueck)
         return true;
-    m_fehler = schreibfehler(m_pfad, geraet().errorString());
+    const QByteArray block = std::exchange(m_block, {});
+    return weitergeben(block);
+}
+
+bool Ausgabeziel::weitergeben(const QByteArray &bytes)
+{
+    const qint64 geschrieben = geraet().write(bytes);
+    if (geschrieben == bytes.size())
+        return true;
+    // A short write sets no error of its own: the disk is full or the file
+    // may grow no further.
+    m_fehler =
+        schreibfehler(m_pfad, geschrieben < 0 ? geraet().errorString()
+                                              : QStringLiteral("nur %1 von %2 Bytes geschrieben "
+                                                               "(Platte voll?)")
+                                                    .arg(geschrieben)
+                                                    .arg(bytes.size()));
     return false;
 }
 
@@ -80,6 +106,8 @@ bool Ausgabeziel::abschliessen()
         }
         return true;
     }
+    if (!weitergeben(std::exchange(m_block, {})))
+        return false;
     if (!m_datei.commit()) {
         m_fehler = schreibfehler(m_pfad, m_datei.errorString());
         return false;

@@ -29,6 +29,7 @@ private:
     enum class Art { Standard, Datei, Geraet };
 
     QIODevice &geraet();
+    [[nodiscard]] bool weitergeben(const QByteArray &bytes);
 
     Art m_art;
 
@@ -37,5 +38,6 @@ private:
     QSaveFile m_datei;
     QFile m_geraet;
     QBuffer m_puffer;
+    QByteArray m_block; // what a file has still to get, written in large pieces
     QString m_fehler;
 };

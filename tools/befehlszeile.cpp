@@ -1,20 +1,42 @@
 #include "tools/befehlszeile.h"
 
+#include "tools/abbruch.h"
+#include "tools/archivsuche.h"
+
 namespace {
 
 const QString hilfe = QStringLiteral(
     "Aufruf: sprho-archiv BEFEHL [OPTIONEN] [ARGUMENTE]\n"
     "\n"
-    "Archive für Spruchhort packen, auspacken, prüfen und durchsuchen.\n"
+    "Archive für Spruchhort packen, auspacken, ergänzen, prüfen und durchsuchen.\n"
     "\n"
     "Befehle:\n"
-    "  pack EINGABE AUSGABE     lesbaren UTF-8-Text (eine Archivzeile pro Zeile) zu einem\n"
-    "                           verschlüsselten Archiv packen; \"-\" steht für stdin/stdout.\n"
+    "  pack [--format lines|fortune] [--encoding utf-8|windows-1252] [--replace]\n"
+    "       [--skip] [--area 0|1|2] EINGABE... AUSGABE\n"
+    "                           lesbaren Text zu einem verwürfelten Archiv packen;\n"
+    "                           \"-\" steht für stdin/stdout. lines (Standard): eine\n"
+    "                           Archivzeile pro Zeile. fortune: Einträge getrennt durch\n"
+    "                           Zeilen mit nur \"%\", ihre Zeilen getrimmt und mit einem\n"
+    "                           Leerzeichen verbunden, alle in den Bereich --area.\n"
+    "                           --encoding windows-1252 liest Windows-Dateien;\n"
+    "                           --replace ersetzt, was Windows-1252 nicht kennt, durch\n"
+    "                           die nächste Form (\"―\" -> \"-\", Emoji -> \"?\");\n"
+    "                           --skip lässt Einträge aus, die mit \"#\", \"[\" oder \"]\"\n"
+    "                           begännen. Am Ende eine Zusammenfassung auf stderr.\n"
     "                           Bei einem Fehler bleibt AUSGABE unverändert.\n"
-    "                           U+0081, U+008D, U+008F, U+0090 und U+009D weist es zurück.\n"
-    "  unpack ARCHIV AUSGABE    ein Archiv wieder als lesbaren UTF-8-Text auspacken\n"
-    "  check [ARCHIV]           Zeilen, Kommentare, Einträge je Bereich, leere, doppelte und\n"
-    "                           zu lange Einträge (über 160 Zeichen) zählen\n"
+    "  unpack [--format lines|fortune] [--area 0|1|2] [ARCHIV] AUSGABE\n"
+    "                           ein Archiv wieder als lesbaren UTF-8-Text auspacken;\n"
+    "                           fortune: die Einträge eines Bereichs (Standard 0), je\n"
+    "                           mit einer Zeile \"%\" danach, für strfile und fortune\n"
+    "  add [--archive DATEI] [--area 0|1|2] [--replace] TEXT...\n"
+    "                           Texte anhängen (\"-\": eine Zeile von stdin je Text);\n"
+    "                           was schon im Bereich steht, kommt nicht doppelt hinein.\n"
+    "                           Ohne --archive: ./sprho.dat, wenn es das gibt, sonst\n"
+    "                           $XDG_DATA_HOME/spruchhort/sprho.dat (wird angelegt)\n"
+    "  check [--all] [--archive DATEI | ARCHIV]\n"
+    "                           Zeilen, Kommentare, Einträge je Bereich, leere, doppelte und\n"
+    "                           zu lange Einträge (über 160 Zeichen) zählen; je Art die\n"
+    "                           ersten zehn Fundstellen, mit --all alle\n"
     "  search [--archive DATEI] [--area 0|1|2] [-0|--null] [BEGRIFF]\n"
     "                           ein Suchlauf wie im Fenster; die gefundenen Texte in der\n"
     "                           Reihenfolge der Ergebnisliste, die Trefferzahl als letzte\n"
@@ -29,7 +51,18 @@ const QString hilfe = QStringLiteral(
     "\n"
     "Zeilen im Archiv: \"#\" am Anfang ist ein Kommentar, \"[\" ein Eintrag der\n"
     "Dumm-Anmach-Sprüche (Bereich 1), \"]\" ein Eintrag der Weicheier (Bereich 2),\n"
-    "alles andere gehört zur SMS-Datenbank (Bereich 0). Standardarchiv: sprho.dat\n"
+    "alles andere gehört zur SMS-Datenbank (Bereich 0). Das Archiv ist Windows-1252:\n"
+    "U+0081, U+008D, U+008F, U+0090 und U+009D hält es nicht.\n"
+    "\n"
+    "Ohne --archive (und ohne ARCHIV) gilt das erste vorhandene von: sprho.dat im\n"
+    "Arbeitsordner, $XDG_DATA_HOME/spruchhort/sprho.dat (~/.local/share/...),\n"
+    "spruchhort/sprho.dat in jedem Ordner von $XDG_DATA_DIRS (/usr/local/share,\n"
+    "/usr/share), also auch das installierte Beispielarchiv.\n"
+    "\n"
+    "Beispiel: alle Fortune-Dateien eines Ordners zu einem Archiv\n"
+    "  sprho-archiv pack --format fortune --replace --skip \\\n"
+    "      $(find /usr/share/games/fortunes/de -type f ! -name '*.dat' ! -name '*.u8') \\\n"
+    "      sprueche.dat\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler, 2 bei falscher Bedienung.\n"
     "\n"
@@ -41,6 +74,12 @@ QString optionsname(const QString &name)
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+const QString archivName = QStringLiteral("archive");
+const QString bereichName = QStringLiteral("area");
+const QString nullName = QStringLiteral("null");
+const QString ersetzenName = QStringLiteral("replace");
+const QString bereichFalsch = QStringLiteral("--area erwartet 0, 1 oder 2");
+
 } // namespace
 
 QString hilfetext()
@@ -48,16 +87,38 @@ QString hilfetext()
     return hilfe;
 }
 
-int falscheBedienung(Kanaele &k, const QString &was)
+void scheitern(const QString &grund)
 {
-    k.melden(
-        QStringLiteral("sprho-archiv: %1\n„sprho-archiv --help“ zeigt die Bedienung.").arg(was));
-    return status::bedienung;
+    throw Abbruch{status::fehler, QStringLiteral("sprho-archiv: ") + grund};
 }
 
-Befehlszeile::Befehlszeile(QString befehl) : m_befehl(std::move(befehl))
+void falschBedient(const QString &was)
+{
+    throw Abbruch{
+        status::bedienung,
+        QStringLiteral("sprho-archiv: %1\n„sprho-archiv --help“ zeigt die Bedienung.").arg(was)};
+}
+
+Befehlszeile::Befehlszeile(QString befehl, std::initializer_list<Gemeinsam> gemeinsame)
+    : m_befehl(std::move(befehl))
 {
     schalter({QStringLiteral("h"), QStringLiteral("help")});
+    for (const Gemeinsam option : gemeinsame) {
+        switch (option) {
+        case Gemeinsam::Archiv:
+            wert(archivName, QStringLiteral("--archive braucht eine Datei"));
+            break;
+        case Gemeinsam::Bereich:
+            wert(bereichName, bereichFalsch);
+            break;
+        case Gemeinsam::Null:
+            schalter({QStringLiteral("0"), nullName});
+            break;
+        case Gemeinsam::Ersetzen:
+            schalter({ersetzenName});
+            break;
+        }
+    }
 }
 
 void Befehlszeile::schalter(const QStringList &namen)
@@ -71,21 +132,53 @@ void Befehlszeile::wert(const QString &name, const QString &ohneWert)
     m_ohneWert[name] = ohneWert;
 }
 
-std::optional<int> Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
+bool Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
 {
     // The parser's own messages are English; only what failed is taken from it.
     const bool gelesen = m_parser.parse(QStringList{m_befehl} + argumente);
     if (m_parser.isSet(QStringLiteral("help"))) {
         k.schreiben(hilfe);
-        return status::ok;
+        return false;
     }
     if (!gelesen)
-        return falscheBedienung(k, bedienfehler(argumente));
+        falschBedient(bedienfehler(argumente));
     for (const auto &[name, ohneWert] : m_ohneWert) {
         if (m_parser.isSet(name) && m_parser.value(name).isEmpty())
-            return falscheBedienung(k, ohneWert);
+            falschBedient(ohneWert);
     }
-    return std::nullopt;
+    if (bereichGenannt()) {
+        const QString zahl = wertVon(bereichName);
+        if (zahl != QStringLiteral("0") && zahl != QStringLiteral("1") &&
+            zahl != QStringLiteral("2"))
+            falschBedient(bereichFalsch);
+        m_bereich = zahl.toShort();
+    }
+    return true;
+}
+
+bool Befehlszeile::archivGenannt() const
+{
+    return m_ohneWert.contains(archivName) && gesetzt(archivName);
+}
+
+QString Befehlszeile::archiv() const
+{
+    return archivGenannt() ? wertVon(archivName) : archivsuche::finden();
+}
+
+bool Befehlszeile::bereichGenannt() const
+{
+    return m_ohneWert.contains(bereichName) && gesetzt(bereichName);
+}
+
+bool Befehlszeile::nul() const
+{
+    return gesetzt(nullName);
+}
+
+bool Befehlszeile::ersetzen() const
+{
+    return gesetzt(ersetzenName);
 }
 
 QString Befehlszeile::bedienfehler(const QStringList &argumente) const

@@ -12,8 +12,8 @@ struct Kanaele {
     QIODevice &aus;
     QIODevice &fehler;
     bool eingabeIstTerminal = false;
-    // How search and category open the archive; empty: by its file name.
-    // Tests hand in devices that fail.
+    // How search, category and add open the archive; empty: by its file
+    // name. Tests hand in devices that fail.
     Suchmaschine::Geraeteoeffner archivOeffnen = {};
 
     void schreiben(const QString &text) { aus.write(text.toUtf8()); }

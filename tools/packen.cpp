@@ -1,135 +1,260 @@
-
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
+#include "tools/abbruch.h"
+#include "tools/archivsuche.h"
+#include "tools/archivtext.h"
 #include "tools/ausgabeziel.h"
 #include "tools/befehle.h"
 #include "tools/befehlszeile.h"
 #include "tools/eingabequelle.h"
+#include "tools/textleser.h"
 
-#include <QStringDecoder>
-
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
-// A conversion reads IN and writes OUT line by line. It returns why it had to
-// stop, or nothing when every line went through.
-using Umwandlung = std::optional<QString> (*)(QIODevice &ein, Ausgabeziel &ziel, Kanaele &k);
+const QString formatName = QStringLiteral("format");
+const QString fortuneName = QStringLiteral("fortune");
 
-int umwandeln(const QString &befehl, const QStringList &argumente, Kanaele &k,
-              const QString &bedienung, Umwandlung umwandlung)
+// --format lines|fortune, shared by pack and unpack; --area only goes with
+// fortune files, whose entries carry no marker of their own.
+Textleser::Format formatAus(Befehlszeile &zeile)
 {
-    Befehlszeile zeile(befehl);
-    if (const auto ende = zeile.lesen(argumente, k))
-        return *ende;
-    const QStringList pfade = zeile.argumente();
-    if (pfade.size() != 2)
-        return falscheBedienung(k, bedienung);
-    Eingabequelle quelle(pfade[0], k.ein);
-    QIODevice *ein = quelle.oeffnen();
-    Ausgabeziel ziel(pfade[1], k.aus);
-    std::optional<QString> fehler;
-    if (!ein) {
-        fehler = quelle.fehler();
-    } else if (!ziel.oeffnen()) {
-        fehler = ziel.fehler();
-    } else {
-        fehler = umwandlung(*ein, ziel, k);
-        if (!fehler && !ziel.abschliessen())
-            fehler = ziel.fehler();
-    }
-    if (!fehler)
-        return status::ok;
-    ziel.verwerfen();
-    k.melden(QStringLiteral("sprho-archiv: ") + *fehler);
-    return status::fehler;
+    const QString format = zeile.wertVon(formatName);
+    if (zeile.gesetzt(formatName) && format != QStringLiteral("lines") && format != fortuneName)
+        falschBedient(QStringLiteral("--format erwartet lines oder fortune"));
+    if (format != fortuneName && zeile.bereichGenannt())
+        falschBedient(QStringLiteral("--area gilt nur mit --format fortune"));
+    return format == fortuneName ? Textleser::Format::Fortune : Textleser::Format::Zeilen;
 }
 
-QString zeichenName(char32_t zeichen)
+Textleser::Kodierung kodierungAus(const Befehlszeile &zeile)
 {
-    if (zeichen == U'\r')
-        return QStringLiteral("Wagenrücklauf (CR) innerhalb der Zeile");
-    if (zeichen == 0xFFFD)
-        return QStringLiteral("ungültiges UTF-8 (oder U+FFFD)");
-    const QString code =
-        QString::number(static_cast<uint>(zeichen), 16).toUpper().rightJustified(4, u'0');
-    return QStringLiteral("U+%1 ist in Windows-1252 nicht darstellbar").arg(code);
+    const QString name = zeile.wertVon(QStringLiteral("encoding"));
+    if (name.isEmpty() || name.compare(QStringLiteral("utf-8"), Qt::CaseInsensitive) == 0)
+        return Textleser::Kodierung::Utf8;
+    if (name.compare(QStringLiteral("windows-1252"), Qt::CaseInsensitive) == 0)
+        return Textleser::Kodierung::Windows1252;
+    falschBedient(QStringLiteral("--encoding erwartet utf-8 oder windows-1252"));
 }
 
-std::optional<QString> textZuArchiv(QIODevice &ein, Ausgabeziel &ziel, Kanaele &)
+void ausgabeOeffnen(Ausgabeziel &ziel)
 {
-    if (ein.peek(3) == "\xEF\xBB\xBF")
-        ein.skip(3); // a byte order mark some editors write
-    // QString::fromUtf8 would silently drop a byte order mark at the start of
-    // every line; only the one at the start of the file is a mark.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                    QStringConverter::Flag::ConvertInitialBom);
-    QByteArray bytes;
-    qint64 nummer = 0;
-    while (!ein.atEnd()) {
-        QByteArray zeile = ein.readLine();
-        ++nummer;
-        // CR LF ends a line; a CR without its LF (even at the very end of the
-        // input) is a character in the line and is refused below.
-        if (zeile.endsWith("\r\n"))
-            zeile.chop(2);
-        else if (zeile.endsWith('\n'))
-            zeile.chop(1);
-        if (const auto falsch = archivzeile(utf8(zeile), bytes)) {
-            return QStringLiteral("Zeile %1, Spalte %2: %3")
-                .arg(nummer)
-                .arg(falsch->spalte)
-                .arg(zeichenName(falsch->zeichen));
-        }
-        if (!ziel.schreiben(bytes + "\r\n"))
-            return ziel.fehler();
-    }
-    return std::nullopt;
+    if (!ziel.oeffnen())
+        scheitern(ziel.fehler());
 }
 
-std::optional<QString> archivZuText(QIODevice &ein, Ausgabeziel &ziel, Kanaele &k)
+void schreiben(Ausgabeziel &ziel, const QByteArray &bytes)
 {
-    ArchivLeser leser(ein);
-    if (!leser.oeffnen())
-        return leser.fehler();
-    qint64 nummer = 0;
-    std::string_view zeile;
-    while (leser.naechsteZeile(zeile)) {
-        ++nummer;
-        const Zeilenmaengel maengel = zeilenmaengel(zeile);
-        if (maengel.einzelnesLf) {
-            k.melden(QStringLiteral("Warnung: Zeile %1 enthält einen Zeilenvorschub ohne "
-                                    "Wagenrücklauf; ausgepackt wird daraus ein Zeilenumbruch")
-                         .arg(nummer));
-        }
-        for (const std::size_t i : maengel.undefiniert) {
-            k.melden(QStringLiteral("Warnung: Zeile %1, Spalte %2: Byte 0x%3 ist in "
-                                    "Windows-1252 undefiniert und lässt sich nicht "
-                                    "zurückpacken")
-                         .arg(nummer)
-                         .arg(i + 1)
-                         .arg(static_cast<unsigned char>(zeile[i]), 2, 16, QLatin1Char('0')));
-        }
-        if (!ziel.schreiben(klartext(zeile).toUtf8() + '\n'))
-            return ziel.fehler();
+    if (!ziel.schreiben(bytes))
+        scheitern(ziel.fehler());
+}
+
+void abschliessen(Ausgabeziel &ziel)
+{
+    if (!ziel.abschliessen())
+        scheitern(ziel.fehler());
+}
+
+// What pack writes, entry by entry, and what it tells at the end.
+class Packer {
+public:
+    Packer(Ausgabeziel &ziel, Textleser::Format format, qint16 bereich, bool auslassen,
+           bool ersetzen, Kanaele &k)
+        : m_ziel(ziel), m_fortune(format == Textleser::Format::Fortune), m_bereich(bereich),
+          m_auslassen(auslassen), m_k(k)
+    {
+        if (ersetzen)
+            m_ersetzungen.emplace();
     }
-    if (leser.fehlgeschlagen())
-        return leser.fehler();
-    return std::nullopt;
+
+    void aufnehmen(const Textleser::Eintrag &eintrag, const QString &dateiOrt)
+    {
+        const QString ort = m_fortune
+                                ? QStringLiteral("%1Eintrag %2 (Zeile %3), ")
+                                      .arg(dateiOrt)
+                                      .arg(eintrag.nummer)
+                                      .arg(eintrag.zeile)
+                                : QStringLiteral("%1Zeile %2, ").arg(dateiOrt).arg(eintrag.zeile);
+        QString text = eintrag.text;
+        if (m_fortune) {
+            if (m_bereich == 0 && marke(text)) {
+                const QString grund =
+                    QStringLiteral("%1beginnt mit „%2“ und würde als Kommentar oder Listeneintrag "
+                                   "gelesen")
+                        .arg(ort, *marke(text));
+                if (!m_auslassen)
+                    scheitern(grund + QStringLiteral(" (--skip lässt ihn aus)"));
+                m_k.melden(QStringLiteral("sprho-archiv: ausgelassen: ") + grund);
+                ++m_ausgelassen;
+                return;
+            }
+            if (m_bereich > 0)
+                text.prepend(m_bereich == 1 ? u'[' : u']');
+        }
+        if (m_ersetzungen)
+            text = m_ersetzungen->ersetzen(text, ort);
+        schreiben(m_ziel, archivzeileFuer(text, ort) + "\r\n");
+        if (!text.startsWith(u'#'))
+            ++m_geschrieben;
+    }
+
+    QString zusammenfassung() const
+    {
+        const qint64 ersetzt = m_ersetzungen ? m_ersetzungen->anzahl() : 0;
+        return QStringLiteral("sprho-archiv: Einträge geschrieben: %1, ausgelassen: %2, Zeichen "
+                              "ersetzt: %3%4")
+            .arg(m_geschrieben)
+            .arg(m_ausgelassen)
+            .arg(ersetzt)
+            .arg(m_ersetzungen ? m_ersetzungen->beispiele() : QString());
+    }
+
+private:
+    Ausgabeziel &m_ziel;
+    bool m_fortune;
+    qint16 m_bereich;
+    bool m_auslassen;
+    Kanaele &m_k;
+    std::optional<Ersetzungen> m_ersetzungen;
+    qint64 m_geschrieben = 0;
+    qint64 m_ausgelassen = 0;
+};
+
+// Tells about an archive line that would not come back unchanged from the
+// text unpack writes.
+void warnen(Kanaele &k, qint64 nummer, std::string_view zeile, bool fortune)
+{
+    const Zeilenmaengel maengel = zeilenmaengel(zeile);
+    if (maengel.einzelnesLf && !fortune) {
+        k.melden(QStringLiteral("Warnung: Zeile %1 enthält einen Zeilenvorschub ohne "
+                                "Wagenrücklauf; ausgepackt wird daraus ein Zeilenumbruch")
+                     .arg(nummer));
+    }
+    for (const std::size_t i : maengel.undefiniert) {
+        k.melden(QStringLiteral("Warnung: Zeile %1, Spalte %2: Byte 0x%3 ist in "
+                                "Windows-1252 undefiniert und lässt sich nicht "
+                                "zurückpacken")
+                     .arg(nummer)
+                     .arg(i + 1)
+                     .arg(static_cast<unsigned char>(zeile[i]), 2, 16, QLatin1Char('0')));
+    }
+}
+
+// A fortune file trims and joins lines and ends entries at "%": what does not
+// survive that is reported.
+bool fortuneTreu(const QString &text)
+{
+    return text == text.trimmed() && !text.contains(u'\n') && text != QStringLiteral("%") &&
+           text != QStringLiteral("%%");
 }
 
 } // namespace
 
-// Readable UTF-8 text, one archive line per line, into a scrambled archive.
+// Readable texts (archive lines, or fortune files) into a scrambled archive.
 int packen(const QStringList &argumente, Kanaele &k)
 {
-    return umwandeln(QStringLiteral("pack"), argumente, k,
-                     QStringLiteral("pack erwartet EINGABE und AUSGABE"), textZuArchiv);
+    Befehlszeile zeile(QStringLiteral("pack"), {Gemeinsam::Bereich, Gemeinsam::Ersetzen});
+    zeile.wert(formatName, QStringLiteral("--format erwartet lines oder fortune"));
+    zeile.wert(QStringLiteral("encoding"),
+               QStringLiteral("--encoding erwartet utf-8 oder windows-1252"));
+    zeile.schalter({QStringLiteral("skip")});
+    if (!zeile.lesen(argumente, k))
+        return status::ok;
+    QStringList eingaben = zeile.argumente();
+    if (eingaben.size() < 2)
+        falschBedient(QStringLiteral("pack erwartet EINGABE und AUSGABE"));
+    const QString ausgabe = eingaben.takeLast();
+    if (eingaben.count(QStringLiteral("-")) > 1)
+        falschBedient(QStringLiteral("„-“ (Standardeingabe) darf nur einmal stehen"));
+    const Textleser::Format format = formatAus(zeile);
+    const Textleser::Kodierung kodierung = kodierungAus(zeile);
+
+    std::vector<std::unique_ptr<Eingabequelle>> quellen;
+    for (const QString &pfad : std::as_const(eingaben))
+        quellen.push_back(std::make_unique<Eingabequelle>(pfad, k.ein));
+    std::vector<QIODevice *> geraete;
+    for (const auto &quelle : quellen) {
+        geraete.push_back(quelle->oeffnen());
+        if (!geraete.back())
+            scheitern(quelle->fehler());
+    }
+    Ausgabeziel ziel(ausgabe, k.aus);
+    ausgabeOeffnen(ziel);
+    Packer packer(ziel, format, zeile.bereich(), zeile.gesetzt(QStringLiteral("skip")),
+                  zeile.ersetzen(), k);
+    for (std::size_t i = 0; i < geraete.size(); ++i) {
+        Textleser leser(*geraete[i], eingaben[qsizetype(i)], format, kodierung);
+        if (eingaben.size() > 1)
+            leser.ortNennen();
+        Textleser::Eintrag eintrag;
+        qint64 anzahl = 0;
+        while (leser.naechster(eintrag)) {
+            packer.aufnehmen(eintrag, leser.ort());
+            ++anzahl;
+        }
+        if (format == Textleser::Format::Fortune && anzahl == 0)
+            scheitern(QStringLiteral("„%1“ enthält keinen Eintrag").arg(eingaben[qsizetype(i)]));
+    }
+    abschliessen(ziel);
+    k.melden(packer.zusammenfassung());
+    return status::ok;
 }
 
-// The inverse of pack. Lines that would not come back unchanged are reported.
+// The inverse of pack: every line as readable text, or the entries of one
+// area as a fortune file. What would not come back unchanged is reported.
 int entpacken(const QStringList &argumente, Kanaele &k)
 {
-    return umwandeln(QStringLiteral("unpack"), argumente, k,
-                     QStringLiteral("unpack erwartet ARCHIV und AUSGABE"), archivZuText);
+    Befehlszeile zeile(QStringLiteral("unpack"), {Gemeinsam::Bereich});
+    zeile.wert(formatName, QStringLiteral("--format erwartet lines oder fortune"));
+    if (!zeile.lesen(argumente, k))
+        return status::ok;
+    const QStringList pfade = zeile.argumente();
+    if (pfade.isEmpty() || pfade.size() > 2)
+        falschBedient(QStringLiteral("unpack erwartet [ARCHIV] AUSGABE"));
+    const bool fortune = formatAus(zeile) == Textleser::Format::Fortune;
+    const QString archiv = pfade.size() == 2 ? pfade.first() : archivsuche::finden();
+
+    Eingabequelle quelle(archiv, k.ein);
+    QIODevice *ein = quelle.oeffnen();
+    if (!ein)
+        scheitern(quelle.fehler());
+    Ausgabeziel ziel(pfade.last(), k.aus);
+    ausgabeOeffnen(ziel);
+    ArchivLeser leser(*ein);
+    if (!leser.oeffnen())
+        scheitern(leser.fehler());
+    qint64 nummer = 0;
+    std::string_view roh;
+    while (leser.naechsteZeile(roh)) {
+        ++nummer;
+        if (!fortune) {
+            warnen(k, nummer, roh, false);
+            schreiben(ziel, klartext(roh).toUtf8() + '\n');
+            continue;
+        }
+        const auto gelesen = eintrag(roh);
+        if (!gelesen || gelesen->bereich != zeile.bereich())
+            continue;
+        warnen(k, nummer, roh, true);
+        const QString text = klartext(gelesen->text);
+        if (text.isEmpty()) {
+            k.melden(QStringLiteral("Warnung: Zeile %1: ein leerer Eintrag hat in einer "
+                                    "Fortune-Datei keinen Platz und fehlt darin")
+                         .arg(nummer));
+            continue;
+        }
+        if (!fortuneTreu(text))
+            k.melden(QStringLiteral("Warnung: Zeile %1: der Eintrag kommt aus der Fortune-Datei "
+                                    "nicht unverändert zurück (Leerraum am Rand, Zeilenumbruch "
+                                    "oder nur „%“)")
+                         .arg(nummer));
+        schreiben(ziel, text.toUtf8() + "\n%\n");
+    }
+    if (leser.fehlgeschlagen())
+        scheitern(leser.fehler());
+    abschliessen(ziel);
+    return status::ok;
 }

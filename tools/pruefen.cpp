@@ -1,7 +1,6 @@
-
 #include "archive/archiv_leser.h"
 #include "archive/archivzeile.h"
-#include "search/meldungen.h"
+#include "tools/abbruch.h"
 #include "tools/befehle.h"
 #include "tools/befehlszeile.h"
 
@@ -14,6 +13,8 @@ namespace {
 
 // One SMS holds 160 characters.
 constexpr qsizetype smsLaenge = 160;
+// Findings of one kind shown without --all: enough to see what is wrong.
+constexpr qint64 zeigeJeArt = 10;
 
 const std::array<QString, 3> bereichNamen{
     QStringLiteral("SMS-Datenbank"),
@@ -21,37 +22,39 @@ const std::array<QString, 3> bereichNamen{
     QStringLiteral("Weicheier"),
 };
 
+// The kinds of findings, in the order their counts are reported.
+enum Art : std::size_t { Leer, Doppelt, ZuLang, MitLf, MitUndefiniert, artAnzahl };
+
+const std::array<QString, artAnzahl> artNamen{
+    QStringLiteral("Leere Einträge"),
+    QStringLiteral("Doppelte Einträge"),
+    QStringLiteral("Einträge über 160 Zeichen"),
+    QStringLiteral("Zeilen mit einzelnem LF"),
+    QStringLiteral("Zeilen mit undefinierten Bytes"),
+};
+
+struct Einzelheit {
+    Art art;
+    QString text;
+};
+
 struct Befund {
     qint64 zeilen = 0;
     qint64 kommentare = 0;
     std::array<qint64, 3> eintraege{};
-    qint64 leer = 0;
-    qint64 doppelt = 0;
-    qint64 zuLang = 0;
-    qint64 mitLf = 0;
-    qint64 mitUndefiniert = 0;
-    QStringList einzelheiten;
+    std::array<qint64, artAnzahl> anzahl{};
+    QList<Einzelheit> einzelheiten; // in the order of the lines
+    QString lesefehler;
+
+    void finden(Art art, const QString &text)
+    {
+        ++anzahl[art];
+        einzelheiten.append({art, text});
+    }
 };
 
-} // namespace
-
-// Counts what an archive holds and lists what its keepers should look at.
-int pruefen(const QStringList &argumente, Kanaele &k)
+Befund durchsehen(ArchivLeser &leser)
 {
-    Befehlszeile befehlszeile(QStringLiteral("check"));
-    if (const auto ende = befehlszeile.lesen(argumente, k))
-        return *ende;
-    if (befehlszeile.argumente().size() > 1)
-        return falscheBedienung(k, QStringLiteral("check erwartet höchstens ein ARCHIV"));
-    const QString pfad = befehlszeile.argumente().value(0, meldungen::archivName);
-
-    ArchivLeser leser(pfad);
-    if (!leser.oeffnen()) {
-        k.melden(QStringLiteral("sprho-archiv: „%1“ kann nicht gelesen werden: %2")
-                     .arg(pfad, leser.fehler()));
-        return status::fehler;
-    }
-
     Befund b;
     // Duplicates are found by a hash of area and text; the texts themselves
     // are not kept, so memory stays small on big archives.
@@ -61,14 +64,10 @@ int pruefen(const QStringList &argumente, Kanaele &k)
     while (leser.naechsteZeile(zeile)) {
         const qint64 nr = ++b.zeilen;
         const Zeilenmaengel maengel = zeilenmaengel(zeile);
-        if (maengel.einzelnesLf) {
-            ++b.mitLf;
-            b.einzelheiten << QStringLiteral("Zeile %1: einzelner Zeilenvorschub (LF)").arg(nr);
-        }
-        if (!maengel.undefiniert.empty()) {
-            ++b.mitUndefiniert;
-            b.einzelheiten << QStringLiteral("Zeile %1: undefiniertes Byte").arg(nr);
-        }
+        if (maengel.einzelnesLf)
+            b.finden(MitLf, QStringLiteral("Zeile %1: einzelner Zeilenvorschub (LF)").arg(nr));
+        if (!maengel.undefiniert.empty())
+            b.finden(MitUndefiniert, QStringLiteral("Zeile %1: undefiniertes Byte").arg(nr));
 
         const auto gelesen = eintrag(zeile);
         if (!gelesen) {
@@ -78,49 +77,73 @@ int pruefen(const QStringList &argumente, Kanaele &k)
         const int bereich = gelesen->bereich;
         const std::string_view text = gelesen->text;
         ++b.eintraege[static_cast<std::size_t>(bereich)];
-        if (text.empty()) {
-            ++b.leer;
-            b.einzelheiten << QStringLiteral("Zeile %1: leerer Eintrag").arg(nr);
-        }
-        if (static_cast<qsizetype>(text.size()) > smsLaenge) {
-            ++b.zuLang;
-            b.einzelheiten << QStringLiteral("Zeile %1: %2 Zeichen").arg(nr).arg(text.size());
-        }
+        if (text.empty())
+            b.finden(Leer, QStringLiteral("Zeile %1: leerer Eintrag").arg(nr));
+        if (static_cast<qsizetype>(text.size()) > smsLaenge)
+            b.finden(ZuLang, QStringLiteral("Zeile %1: %2 Zeichen").arg(nr).arg(text.size()));
         schluessel.assign(1, static_cast<char>('0' + bereich));
         schluessel.append(text);
         const auto [stelle, neu] = gesehen.try_emplace(std::hash<std::string>{}(schluessel), nr);
         if (!neu) {
-            ++b.doppelt;
-            b.einzelheiten << QStringLiteral("Zeile %1: doppelt (wie Zeile %2): %3")
+            b.finden(Doppelt, QStringLiteral("Zeile %1: doppelt (wie Zeile %2): %3")
                                   .arg(nr)
                                   .arg(stelle->second)
-                                  .arg(klartext(text));
+                                  .arg(klartext(text)));
         }
     }
+    if (leser.fehlgeschlagen())
+        b.lesefehler = QStringLiteral("Zeile %1: %2").arg(b.zeilen + 1).arg(leser.fehler());
+    return b;
+}
 
-    if (leser.fehlgeschlagen()) {
-        k.melden(QStringLiteral("sprho-archiv: „%1“, Zeile %2: %3")
-                     .arg(pfad)
-                     .arg(b.zeilen + 1)
-                     .arg(leser.fehler()));
-        return status::fehler;
-    }
-
-    QString bericht;
+// The counts, then the findings in the order of the lines: all of them, or
+// the first few of each kind and how many more there are.
+QString bericht(const Befund &b, bool alle)
+{
+    QString text;
     auto posten = [&](const QString &name, qint64 wert) {
-        bericht += name + QStringLiteral(": ") + QString::number(wert) + u'\n';
+        text += name + QStringLiteral(": ") + QString::number(wert) + u'\n';
     };
     posten(QStringLiteral("Zeilen"), b.zeilen);
     posten(QStringLiteral("Kommentare"), b.kommentare);
     for (std::size_t i = 0; i < bereichNamen.size(); ++i)
         posten(QStringLiteral("Einträge ") + bereichNamen[i], b.eintraege[i]);
-    posten(QStringLiteral("Leere Einträge"), b.leer);
-    posten(QStringLiteral("Doppelte Einträge"), b.doppelt);
-    posten(QStringLiteral("Einträge über 160 Zeichen"), b.zuLang);
-    posten(QStringLiteral("Zeilen mit einzelnem LF"), b.mitLf);
-    posten(QStringLiteral("Zeilen mit undefinierten Bytes"), b.mitUndefiniert);
-    for (const QString &einzeln : std::as_const(b.einzelheiten))
-        bericht += einzeln + u'\n';
-    k.schreiben(bericht);
+    for (std::size_t art = 0; art < artAnzahl; ++art)
+        posten(artNamen[art], b.anzahl[art]);
+    std::array<qint64, artAnzahl> gezeigt{};
+    for (const Einzelheit &einzeln : b.einzelheiten) {
+        if (alle || gezeigt[einzeln.art]++ < zeigeJeArt)
+            text += einzeln.text + u'\n';
+    }
+    for (std::size_t art = 0; art < artAnzahl; ++art) {
+        if (!alle && b.anzahl[art] > zeigeJeArt)
+            text += QStringLiteral("%1: … und %2 weitere (--all zeigt alle)\n")
+                        .arg(artNamen[art])
+                        .arg(b.anzahl[art] - zeigeJeArt);
+    }
+    return text;
+}
+
+} // namespace
+
+// Counts what an archive holds and lists what its keepers should look at.
+int pruefen(const QStringList &argumente, Kanaele &k)
+{
+    Befehlszeile zeile(QStringLiteral("check"), {Gemeinsam::Archiv});
+    zeile.schalter({QStringLiteral("all")});
+    if (!zeile.lesen(argumente, k))
+        return status::ok;
+    const QStringList archive = zeile.argumente();
+    if (archive.size() + (zeile.archivGenannt() ? 1 : 0) > 1)
+        falschBedient(QStringLiteral("check erwartet höchstens ein ARCHIV"));
+    const QString pfad = archive.isEmpty() ? zeile.archiv() : archive.first();
+
+    ArchivLeser leser(pfad);
+    if (!leser.oeffnen())
+        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser.fehler()));
+    const Befund befund = durchsehen(leser);
+    if (!befund.lesefehler.isEmpty())
+        scheitern(QStringLiteral("„%1“, %2").arg(pfad, befund.lesefehler));
+    k.schreiben(bericht(befund, zeile.gesetzt(QStringLiteral("all"))));
     return status::ok;
 }

@@ -11,16 +11,25 @@ _sprho_archiv_woerter()
     compopt -o filenames 2>/dev/null
 }
 
+_sprho_archiv_dateien()
+{
+    COMPREPLY=($(compgen -f -- "$cur"))
+    compopt -o filenames 2>/dev/null
+}
+
 _sprho_archiv()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} vorher=${COMP_WORDS[COMP_CWORD - 1]}
     COMPREPLY=()
-    # "--area=1" reaches us as three words: "--area", "=", "1".
-    if [[ $vorher == = ]] && ((COMP_CWORD > 2)); then
+    # "--area=1" reaches us as three words: "--area", "=", "1"; right after the
+    # "=" the word being completed is the "=" itself.
+    if [[ $cur == = ]]; then
+        cur=
+    elif [[ $vorher == = ]] && ((COMP_CWORD > 2)); then
         vorher=${COMP_WORDS[COMP_CWORD - 2]}
     fi
     if ((COMP_CWORD == 1)); then
-        COMPREPLY=($(compgen -W 'pack unpack check search category random --help --version' \
+        COMPREPLY=($(compgen -W 'pack unpack add check search category random --help --version' \
             -- "$cur"))
         return
     fi
@@ -28,12 +37,19 @@ _sprho_archiv()
     local kategorien
     case $vorher in
         --archive)
-            COMPREPLY=($(compgen -f -- "$cur"))
-            compopt -o filenames 2>/dev/null
+            _sprho_archiv_dateien
             return
             ;;
         --area)
             COMPREPLY=($(compgen -W '0 1 2' -- "$cur"))
+            return
+            ;;
+        --format)
+            COMPREPLY=($(compgen -W 'lines fortune' -- "$cur"))
+            return
+            ;;
+        --encoding)
+            COMPREPLY=($(compgen -W 'utf-8 windows-1252' -- "$cur"))
             return
             ;;
         --seed)
@@ -46,25 +62,27 @@ _sprho_archiv()
             ;;
     esac
 
+    local optionen
     case ${COMP_WORDS[1]} in
-        pack | unpack | check)
-            COMPREPLY=($(compgen -f -- "$cur"))
-            compopt -o filenames 2>/dev/null
-            ;;
-        search)
-            COMPREPLY=($(compgen -W '--archive --area --null -0 --help' -- "$cur"))
-            ;;
+        pack) optionen='--format --encoding --replace --skip --area --help' ;;
+        unpack) optionen='--format --area --help' ;;
+        add) optionen='--archive --area --replace --help' ;;
+        check) optionen='--all --archive --help' ;;
+        search) optionen='--archive --area --null -0 --help' ;;
+        category) optionen='--archive --yes --list --null -0 --help' ;;
+        random) optionen='--archive --area --category --yes --seed --null -0 --help' ;;
+        *) return ;;
+    esac
+    # Where no file or category is expected, every word starts as an option.
+    if [[ $cur == -* || ${COMP_WORDS[1]} =~ ^(search|random|add)$ ]]; then
+        COMPREPLY=($(compgen -W "$optionen" -- "$cur"))
+        return
+    fi
+    case ${COMP_WORDS[1]} in
+        pack | unpack | check) _sprho_archiv_dateien ;;
         category)
-            if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--archive --yes --list --null -0 --help' -- "$cur"))
-            else
-                kategorien=$("$1" category --list 2>/dev/null)
-                _sprho_archiv_woerter "$kategorien"
-            fi
-            ;;
-        random)
-            COMPREPLY=($(compgen -W '--archive --area --category --yes --seed --null -0 --help' \
-                -- "$cur"))
+            kategorien=$("$1" category --list 2>/dev/null)
+            _sprho_archiv_woerter "$kategorien"
             ;;
     esac
 }

@@ -1,6 +1,7 @@
 #include "search/meldungen.h"
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
+#include "tools/abbruch.h"
 #include "tools/befehle.h"
 #include "tools/befehlszeile.h"
 
@@ -8,13 +9,6 @@ namespace {
 
 const QString nurEinBegriff =
     QStringLiteral("nur ein Suchbegriff erlaubt (mit Leerzeichen in Anführungszeichen)");
-
-// The options search and category share.
-void gemeinsameOptionen(Befehlszeile &zeile)
-{
-    zeile.wert(QStringLiteral("archive"), QStringLiteral("--archive braucht eine Datei"));
-    zeile.schalter({QStringLiteral("0"), QStringLiteral("null")});
-}
 
 void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
 {
@@ -28,39 +22,31 @@ void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
     k.melden(anzeige.anzahlMeldung());
 }
 
-int suchfehler(Kanaele &k, const Suchmaschine &maschine)
+[[noreturn]] void suchfehler(const Suchmaschine &maschine)
 {
-    return suchfehler(k, maschine.archivPfad(), maschine.fehler());
+    scheitern(QStringLiteral("Suchlauf fehlgeschlagen: „%1“: %2")
+                  .arg(maschine.archivPfad(), maschine.fehler()));
 }
 
 } // namespace
 
-QString archivAus(const Befehlszeile &zeile)
-{
-    return zeile.gesetzt(QStringLiteral("archive")) ? zeile.wertVon(QStringLiteral("archive"))
-                                                    : meldungen::archivName;
-}
-
-int suchfehler(Kanaele &k, const QString &archiv, const QString &grund)
-{
-    k.melden(QStringLiteral("sprho-archiv: Suchlauf fehlgeschlagen: „%1“: %2").arg(archiv, grund));
-    return status::fehler;
-}
-
-std::optional<int> kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja,
-                                   SpeicherAnzeige &anzeige, Kanaele &k)
+bool kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja, SpeicherAnzeige &anzeige,
+                     Kanaele &k)
 {
     const auto ausgang =
         maschine.kategoriesuche(name, anzeige, [&] { return ja || nachfragen(k); });
-    if (ausgang == Suchmaschine::Ausgang::Abgelehnt) {
-        k.melden(QStringLiteral("sprho-archiv: abgelehnt; mit --yes wird „%1“ ohne Rückfrage "
-                                "durchsucht")
-                     .arg(name));
-        return status::fehler;
-    }
-    if (ausgang == Suchmaschine::Ausgang::Fehler)
-        return suchfehler(k, maschine);
-    return std::nullopt;
+    if (ausgang == Suchmaschine::Ausgang::Abgelehnt)
+        scheitern(
+            QStringLiteral("abgelehnt; mit --yes wird „%1“ ohne Rückfrage durchsucht").arg(name));
+    return ausgang != Suchmaschine::Ausgang::Fehler;
+}
+
+QStringList kategorienamen()
+{
+    // The table is fixed: naming the categories needs no archive.
+    Suchmaschine maschine(QString(), {});
+    maschine.kateg_laden();
+    return maschine.kategorien().namen();
 }
 
 bool nachfragen(Kanaele &k)
@@ -77,62 +63,48 @@ bool nachfragen(Kanaele &k)
 // One search pass, as the window's search button runs it.
 int suchen(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("search"));
-    gemeinsameOptionen(zeile);
-    const QString bereichFalsch = QStringLiteral("--area erwartet 0, 1 oder 2");
-    zeile.wert(QStringLiteral("area"), bereichFalsch);
-    if (const auto ende = zeile.lesen(argumente, k))
-        return *ende;
+    Befehlszeile zeile(QStringLiteral("search"),
+                       {Gemeinsam::Archiv, Gemeinsam::Bereich, Gemeinsam::Null});
+    if (!zeile.lesen(argumente, k))
+        return status::ok;
     if (zeile.argumente().size() > 1)
-        return falscheBedienung(k, nurEinBegriff);
-    qint16 bereich = 0;
-    if (zeile.gesetzt(QStringLiteral("area"))) {
-        const QString zahl = zeile.wertVon(QStringLiteral("area"));
-        if (zahl != QStringLiteral("0") && zahl != QStringLiteral("1") &&
-            zahl != QStringLiteral("2"))
-            return falscheBedienung(k, bereichFalsch);
-        bereich = zahl.toShort();
-    }
+        falschBedient(nurEinBegriff);
 
-    Suchmaschine maschine(archivAus(zeile), k.archivOeffnen);
-    maschine.bereichWaehlen(bereich);
+    Suchmaschine maschine(zeile.archiv(), k.archivOeffnen);
+    maschine.bereichWaehlen(zeile.bereich());
     SpeicherAnzeige anzeige;
     if (maschine.suchlauf(zeile.argumente().value(0), anzeige) != Suchmaschine::Ausgang::Erledigt)
-        return suchfehler(k, maschine);
-    ausgeben(k, anzeige, zeile.gesetzt(QStringLiteral("null")));
+        suchfehler(maschine);
+    ausgeben(k, anzeige, zeile.nul());
     return status::ok;
 }
 
 // The category search, as choosing a category in the window runs it.
 int kategorie(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("category"));
-    gemeinsameOptionen(zeile);
+    Befehlszeile zeile(QStringLiteral("category"), {Gemeinsam::Archiv, Gemeinsam::Null});
     zeile.schalter({QStringLiteral("yes")});
     zeile.schalter({QStringLiteral("list")});
-    if (const auto ende = zeile.lesen(argumente, k))
-        return *ende;
+    if (!zeile.lesen(argumente, k))
+        return status::ok;
     if (zeile.argumente().size() > 1)
-        return falscheBedienung(k, nurEinBegriff);
+        falschBedient(nurEinBegriff);
 
-    Suchmaschine maschine(archivAus(zeile), k.archivOeffnen);
-    maschine.kateg_laden();
     if (zeile.gesetzt(QStringLiteral("list"))) {
-        k.schreiben(maschine.kategorien().namen().join(u'\n') + u'\n');
+        k.schreiben(kategorienamen().join(u'\n') + u'\n');
         return status::ok;
     }
     if (zeile.argumente().isEmpty())
-        return falscheBedienung(k, QStringLiteral("category erwartet einen NAMEN oder --list"));
+        falschBedient(QStringLiteral("category erwartet einen NAMEN oder --list"));
     const QString name = zeile.argumente().first();
-    if (maschine.kategorien().zeileZu(name) == 0) {
-        return falscheBedienung(
-            k, QStringLiteral("unbekannte Kategorie „%1“ (--list zeigt alle)").arg(name));
-    }
+    if (!kategorienamen().contains(name))
+        falschBedient(QStringLiteral("unbekannte Kategorie „%1“ (--list zeigt alle)").arg(name));
 
+    Suchmaschine maschine(zeile.archiv(), k.archivOeffnen);
+    maschine.kateg_laden();
     SpeicherAnzeige anzeige;
-    if (const auto ende =
-            kategorieSuchen(maschine, name, zeile.gesetzt(QStringLiteral("yes")), anzeige, k))
-        return *ende;
-    ausgeben(k, anzeige, zeile.gesetzt(QStringLiteral("null")));
+    if (!kategorieSuchen(maschine, name, zeile.gesetzt(QStringLiteral("yes")), anzeige, k))
+        suchfehler(maschine);
+    ausgeben(k, anzeige, zeile.nul());
     return status::ok;
 }

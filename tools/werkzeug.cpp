@@ -1,5 +1,6 @@
 #include "tools/werkzeug.h"
 
+#include "tools/abbruch.h"
 #include "tools/befehle.h"
 #include "tools/befehlszeile.h"
 #include "version.h"
@@ -13,18 +14,17 @@ namespace {
 
 using Befehl = int (*)(const QStringList &, Kanaele &);
 
-const std::array<std::pair<QString, Befehl>, 6> befehle{{
+const std::array<std::pair<QString, Befehl>, 7> befehle{{
     {QStringLiteral("pack"), packen},
     {QStringLiteral("unpack"), entpacken},
     {QStringLiteral("check"), pruefen},
     {QStringLiteral("search"), suchen},
     {QStringLiteral("category"), kategorie},
     {QStringLiteral("random"), zufall},
+    {QStringLiteral("add"), hinzufuegen},
 }};
 
-} // namespace
-
-int sprhoArchiv(const QStringList &argumente, Kanaele &k)
+int ausfuehren(const QStringList &argumente, Kanaele &k)
 {
     // The options before the subcommand; everything from the subcommand on
     // is its own to read.
@@ -41,17 +41,28 @@ int sprhoArchiv(const QStringList &argumente, Kanaele &k)
         return status::ok;
     }
     if (!gelesen)
-        return falscheBedienung(k,
-                                QStringLiteral("unbekannter Befehl „%1“").arg(argumente.first()));
+        falschBedient(QStringLiteral("unbekannter Befehl „%1“").arg(argumente.first()));
     if (parser.isSet(version)) {
         k.schreiben(QStringLiteral("sprho-archiv %1\n").arg(QLatin1StringView(sprho::version)));
         return status::ok;
     }
     if (rest.isEmpty())
-        return falscheBedienung(k, QStringLiteral("kein Befehl angegeben"));
+        falschBedient(QStringLiteral("kein Befehl angegeben"));
     for (const auto &[name, befehl] : befehle) {
         if (rest.first() == name)
             return befehl(rest.sliced(1), k);
     }
-    return falscheBedienung(k, QStringLiteral("unbekannter Befehl „%1“").arg(rest.first()));
+    falschBedient(QStringLiteral("unbekannter Befehl „%1“").arg(rest.first()));
+}
+
+} // namespace
+
+int sprhoArchiv(const QStringList &argumente, Kanaele &k)
+{
+    try {
+        return ausfuehren(argumente, k);
+    } catch (const Abbruch &abbruch) {
+        k.melden(abbruch.meldung);
+        return abbruch.status;
+    }
 }

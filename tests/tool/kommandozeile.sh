@@ -4,6 +4,7 @@
 # in-process by tst_werkzeug. Args: sprho-archiv VERSION
 set -euo pipefail
 werkzeug=$1 version=$2
+vervollstaendigung=$(cd "$(dirname "$0")/../../tools" && pwd)/sprho-archiv.bash
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 cd "$ordner"
@@ -20,10 +21,30 @@ treffer=$("$werkzeug" search LIEBE 2>/dev/null) # sprho.dat of the working direc
 
 # A full disk, simulated by a file size limit, leaves the archive as it was.
 cp sprho.dat vorher.dat
-seq -f 'Zeile %g mit etwas Text, damit die Datei groß genug wird' 500 > gross.txt
+# Between one and two of the file's 16 KiB write buffers: a buffered write lost its tail here.
+seq -f 'Zeile %g mit etwas Text, damit die Datei groß genug wird' 150 > gross.txt
 [ "$(ulimit -f 8; trap '' XFSZ; status pack gross.txt sprho.dat)" = 1 ] || fehler "pack, disk full"
 cmp -s sprho.dat vorher.dat || fehler "full disk changed the archive"
 [ "$(ls | grep -c sprho.dat)" = 1 ] || fehler "temporary file left behind: $(ls)"
+
+# The same for add, which rewrites the whole archive to append.
+seq -f 'Zeile %g mit etwas Text, damit die Datei groß genug wird' 200 | "$werkzeug" pack - gross.dat 2>/dev/null
+cp gross.dat vorher.dat
+[ "$(ulimit -f 8; trap '' XFSZ; status add --archive gross.dat neu)" = 1 ] || fehler "add, disk full"
+cmp -s gross.dat vorher.dat || fehler "full disk changed the archive (add)"
+[ "$(ls | grep -c gross.dat)" = 1 ] || fehler "temporary file left behind: $(ls)"
+
+# The greeting of ~/.bashrc from any folder: the installed sample is found.
+mkdir -p system/spruchhort && cp sprho.dat system/spruchhort/
+gruss=$(cd / && HOME=$ordner XDG_DATA_DIRS=$ordner/system "$werkzeug" random --area 1)
+[ "$gruss" = Anmache ] || fehler "greeting printed: $gruss"
+
+# The completion: the values right after "--area=", the options of add.
+angeboten=$(bash -c 'source "$1"
+    COMP_WORDS=(sprho-archiv random --area =); COMP_CWORD=3; _sprho_archiv x; echo "${COMPREPLY[*]}"
+    COMP_WORDS=(sprho-archiv add --r); COMP_CWORD=2; _sprho_archiv x; echo "${COMPREPLY[*]}"' \
+    - "$vervollstaendigung")
+[ "$angeboten" = $'0 1 2\n--replace' ] || fehler "completion offered: $angeboten"
 
 [ "$("$werkzeug" --version)" = "sprho-archiv $version" ] || fehler "version"
 echo "sprho-archiv: alles in Ordnung"

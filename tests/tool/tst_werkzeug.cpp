@@ -72,13 +72,55 @@ private slots:
         zeile("pack: in Windows-1252 undefiniert", u"pack - -"_s, "ab\xC2\x81", 1, {},
               u"Zeile 1, Spalte 3: U+0081"_s);
         zeile("pack: CR in der Zeile", u"pack - -"_s, "a\rb\n", 1, {}, u"Zeile 1, Spalte 2"_s);
-        zeile("pack: ungültiges UTF-8", u"pack - -"_s, "\xFF", 1, {}, u"Zeile 1, Spalte 1"_s);
+        zeile("pack: ungültiges UTF-8, mit Rat", u"pack - -"_s, "ab\xFF", 1, {},
+              u"Zeile 1, Spalte 3: ungültiges UTF-8 (--encoding windows-1252"_s);
         zeile("pack: Emoji ist ein Zeichen", u"pack - -"_s, "x\xF0\x9F\x98\x80y\xE4\xB8\xAD", 1, {},
               u"Spalte 2: U+1F600"_s);
+        // Fortune files: what cannot be read as one is refused, naming file and place.
+        zeile("fortune: %%", u"pack --format fortune - sprho.dat"_s, "a\n%%\nb\n", 1, {},
+              u"„-“, Zeile 2: „%%“ ist kein Trenner"_s);
+        zeile("fortune: binär", u"pack --format fortune - sprho.dat"_s,
+              QByteArray("\x7F"
+                         "ELF\x02\x01\x00\x00",
+                         8),
+              1, {}, u"NUL-Byte"_s);
+        zeile("fortune: leer", u"pack --format fortune - sprho.dat"_s, {}, 1, {},
+              u"„-“ enthält keinen Eintrag"_s);
+        zeile("fortune: Marke ohne --skip", u"pack --format fortune - sprho.dat"_s,
+              "a\n%\n\n  # b\n", 1, {}, u"Eintrag 2 (Zeile 4), beginnt mit „#“"_s);
+        zeile("fortune: Windows-Datei als UTF-8", u"pack --format fortune - sprho.dat"_s,
+              "%\nGr\xFC\xDF", 1, {}, u"Zeile 2, Spalte 3: ungültiges UTF-8 (--encoding"_s);
+        // Read as they are meant: a byte order mark, CR LF, a "%" first, Unicode's white space.
+        const auto gepacktMeldung = [](qint64 geschrieben, qint64 ausgelassen,
+                                       const QString &rest) {
+            return u"sprho-archiv: Einträge geschrieben: %1, ausgelassen: %2, Zeichen ersetzt: %3\n"_s
+                .arg(geschrieben)
+                .arg(ausgelassen)
+                .arg(rest);
+        };
+        zeile("fortune: BOM, CR LF, % zuerst", u"pack --format fortune - -"_s,
+              "\xEF\xBB\xBF%\r\n  Hallo \xC2\xA0\r\n\r\n Welt\r\n%\r\n%\r\nZwei\r\n", 0,
+              gepackt({u"Hallo Welt"_s, u"Zwei"_s}), gepacktMeldung(2, 0, u"0"_s));
+        zeile("fortune: --skip", u"pack --format fortune --skip - -"_s, "#x\n%\n[y\n%\nz ]", 0,
+              gepackt({u"z ]"_s}), gepacktMeldung(1, 2, u"0"_s));
+        zeile("fortune: --area 2", u"pack --format=fortune --area 2 - -"_s, "#x\n%\ny", 0,
+              gepackt({u"]#x"_s, u"]y"_s}), gepacktMeldung(2, 0, u"0"_s));
+        zeile("--encoding windows-1252", u"pack --encoding windows-1252 - -"_s,
+              "# K\nGr\xFC\xDF\x80 \x81", 1, {}, u"Zeile 2, Spalte 7: U+0081"_s);
+        zeile("--encoding windows-1252 --replace", u"pack --encoding=Windows-1252 --replace - -"_s,
+              "# K\nGr\xFC\xDF\x80", 0, gepackt({u"# K"_s, u"Grüß€"_s}),
+              gepacktMeldung(1, 0, u"0"_s));
+        zeile("--replace", u"pack --replace - -"_s,
+              "A\xE2\x80\x95"
+              "B \xC5\x91 \xD0\x96\ne\xCC\x81 \xF0\x9F\x98\x80 \xC2\x92",
+              0, gepackt({u"A-B o Ž"_s, u"é ? ?"_s}),
+              gepacktMeldung(2, 0,
+                             u"5 (Zeile 1: „―“ → „-“; Zeile 1: „ő“ → „o“; "
+                             u"Zeile 1: „Ж“ → „Ž“; …)"_s));
         zeile("pack in einen Ordner", u"pack - ."_s, beispiel, 1, {}, u"Ordner"_s);
         zeile("pack: Ordner fehlt", u"pack - fehlt/x.dat"_s, beispiel, 1, {}, u"fehlt/x.dat"_s);
         zeile("pack: Platte voll", u"pack - /dev/full"_s, beispiel, 1, {}, u"/dev/full"_s);
-        zeile("check: Archiv fehlt", u"check fehlt"_s, {}, 1, {}, u"fehlt"_s);
+        zeile("check: Archiv fehlt", u"check --archive fehlt"_s, {}, 1, {}, u"„fehlt“"_s);
         zeile("check: Ordner", u"check ."_s, {}, 1, {}, u"keine gewöhnliche Datei"_s);
 
         // search and category: the listed texts in the list's order, the count message last.
@@ -106,12 +148,15 @@ private slots:
               u"keine Einträge"_s);
         zeile("random: Bereich leer", u"random --area 2"_s, {}, 1, {},
               u"keine Einträge in Bereich 2"_s);
-        zeile("random: Archiv fehlt", u"random --archive fehlt"_s, {}, 1, {},
-              u"Suchlauf fehlgeschlagen"_s);
+        zeile("random: Archiv fehlt, kein Suchlauf", u"random --archive fehlt"_s, {}, 1, {},
+              u"„fehlt“ kann nicht gelesen werden"_s);
 
         // Wrong usage: status 2 and a pointer to the help.
         for (const QString &falsch :
-             u"|packen|pack a|check a b|search --area 3|search a b|search --archive|"
+             u"|packen|pack a|pack - - x|pack --area 1 a b|pack --format=zeilen a b|"
+             u"pack --encoding latin1 a b|unpack|unpack --format fortune --area 3 a b|"
+             u"add|add - -|check a b|check --archive a b|search --area 3|search a b|"
+             u"search --archive|"
              u"search --archive=|category Hunde|random --area=1 --category Liebe|"
              u"random --seed -1|random --category=Hund|random --null=1|random x"_s.split(u'|'))
             zeile(qPrintable(u"falsch: "_s + falsch), falsch, {}, 2, {}, u"--help"_s);
@@ -160,7 +205,7 @@ private slots:
         const QByteArray text = "# K\ndoppelt\ndoppelt\n[doppelt\n[\n]w\n\n" +
                                 QByteArray(161, 'x') + "\n" + QByteArray(160, 'y') + "\n";
         QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, text).status, 0);
-        const Lauf lauf = ausfuehren({u"check"_s});
+        const Lauf lauf = ausfuehren({u"check"_s, u"--archive"_s, archiv()});
         QCOMPARE(lauf.status, 0);
         QCOMPARE(QString::fromUtf8(lauf.aus),
                  u"Zeilen: 9\nKommentare: 1\nEinträge SMS-Datenbank: 5\n"
@@ -168,6 +213,144 @@ private slots:
                  u"Doppelte Einträge: 1\nEinträge über 160 Zeichen: 1\nZeilen mit einzelnem LF: 0\n"
                  u"Zeilen mit undefinierten Bytes: 0\nZeile 3: doppelt (wie Zeile 2): doppelt\n"
                  u"Zeile 5: leerer Eintrag\nZeile 7: leerer Eintrag\nZeile 8: 161 Zeichen\n"_s);
+    }
+
+    // Ten findings of a kind, then how many more; --all shows every one.
+    void pruefenKurz()
+    {
+        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, "[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\na")
+                     .status,
+                 0);
+        const QString kurz = QString::fromUtf8(ausfuehren({u"check"_s}).aus);
+        QCOMPARE(kurz.count(u"leerer Eintrag"_s), 10);
+        QVERIFY(kurz.endsWith(u"Zeile 11: doppelt (wie Zeile 1): \n"
+                              u"Leere Einträge: … und 2 weitere (--all zeigt alle)\n"
+                              u"Doppelte Einträge: … und 1 weitere (--all zeigt alle)\n"_s));
+        const QString alle = QString::fromUtf8(ausfuehren({u"check"_s, u"--all"_s}).aus);
+        QCOMPARE(alle.count(u"leerer Eintrag"_s), 12);
+        QCOMPARE(alle.count(u"doppelt"_s), 11);
+        QVERIFY(!alle.contains(u"weitere"_s));
+    }
+
+    // add appends after the bytes already there, once per text and area, or changes nothing.
+    void hinzufuegen_data()
+    {
+        QTest::addColumn<QByteArray>("vorher"); // "-": no archive yet
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QByteArray>("eingabe");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("nachher");
+        QTest::addColumn<QString>("meldung");
+        const QByteArray alt = gepackt({u"# K"_s, u"eins"_s, u"[zwei"_s});
+        QTest::newRow("zwei Texte, einer schon da")
+            << alt << QStringList{u"zwei"_s, u"eins"_s} << QByteArray() << 0
+            << alt + gepackt({u"zwei"_s}) << u"„eins“ steht schon in Bereich 0"_s;
+        QTest::newRow("Bereich 1, stdin")
+            << alt << QStringList{u"--area=1"_s, u"-"_s, u"drei"_s}
+            << QByteArray("zwei\r\n\nvier\nvier\n") << 0 << alt + gepackt({u"[vier"_s, u"[drei"_s})
+            << u"„zwei“ steht schon in Bereich 1"_s;
+        QTest::newRow("letzte Zeile ohne Ende")
+            << QByteArray("x\r\ny") << QStringList{u"z"_s} << QByteArray() << 0
+            << QByteArray("x\r\ny\r\n") + gepackt({u"z"_s}) << u"Einträge hinzugefügt: 1,"_s;
+        QTest::newRow("fehlt: wird angelegt")
+            << QByteArray("-") << QStringList{u"ä b"_s} << QByteArray() << 0 << gepackt({u"ä b"_s})
+            << u"hinzugefügt"_s;
+        QTest::newRow("--replace")
+            << alt << QStringList{u"--replace"_s, u"Fünf \u2015 \u4E2D"_s} << QByteArray() << 0
+            << alt + gepackt({u"Fünf - zhong"_s}) << u"Zeichen ersetzt: 2"_s;
+        // Refused: the archive stays as it was, also when an earlier text could have gone in.
+        QTest::newRow("nicht haltbar") << alt << QStringList{u"gut"_s, u"a\u4E2D"_s} << QByteArray()
+                                       << 1 << alt << u"„a中“, Spalte 2: U+4E2D"_s;
+        QTest::newRow("wäre ein Kommentar")
+            << alt << QStringList{u"#x"_s} << QByteArray() << 1 << alt << u"beginnt mit „#“"_s;
+        QTest::newRow("Zeilenumbruch")
+            << alt << QStringList{u"a\nb"_s} << QByteArray() << 1 << alt << u"Zeilenumbruch"_s;
+        QTest::newRow("stdin kein UTF-8") << alt << QStringList{u"-"_s} << QByteArray("gut\n\xFC")
+                                          << 1 << alt << u"Zeile 2: ungültiges UTF-8"_s;
+    }
+
+    void hinzufuegen()
+    {
+        QFETCH(QByteArray, vorher);
+        QFETCH(QStringList, argumente);
+        QFETCH(QByteArray, eingabe);
+        QFETCH(int, status);
+        QFETCH(QByteArray, nachher);
+        QFETCH(QString, meldung);
+        QFile::remove(archiv());
+        if (vorher != "-")
+            schreiben(archiv(), vorher);
+        const Lauf lauf =
+            ausfuehren(QStringList{u"add"_s, u"--archive"_s, archiv()} + argumente, eingabe);
+        QCOMPARE(lauf.status, status);
+        QVERIFY2(lauf.fehler.contains(meldung), qPrintable(lauf.fehler));
+        QFile datei(archiv());
+        QCOMPARE(datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("-"), nachher);
+        QCOMPARE(QDir::current().entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
+                 nachher == "-" ? 0 : 1); // no temporary file left behind
+        QVERIFY(ausfuehren({u"add"_s, u"--archive"_s, u"fehlt/x.dat"_s, u"a"_s})
+                    .fehler.contains(u"Ordner"_s));
+    }
+
+    // Several inputs in order, named in messages; a fortune file out and back in.
+    void fortune()
+    {
+        schreiben(u"a.txt"_s, "eins\n%\nzwei\n");
+        schreiben(u"b.txt"_s, "drei");
+        QCOMPARE(ausfuehren({u"pack"_s, u"--format"_s, u"fortune"_s, u"a.txt"_s, u"-"_s, u"b.txt"_s,
+                             u"neu.dat"_s},
+                            "vier\n")
+                     .status,
+                 0);
+        QCOMPARE(ausfuehren({u"unpack"_s, u"neu.dat"_s, u"-"_s}).aus, "eins\nzwei\nvier\ndrei\n");
+        const Lauf falsch = ausfuehren({u"pack"_s, u"a.txt"_s, u"-"_s, u"neu.dat"_s}, "a\xFF");
+        QVERIFY2(falsch.status == 1 && falsch.fehler.contains(u"„-“, Zeile 1, Spalte 2"_s),
+                 qPrintable(falsch.fehler));
+
+        const Lauf liste =
+            ausfuehren({u"unpack"_s, u"--format=fortune"_s, u"--area"_s, u"1"_s, u"-"_s});
+        QCOMPARE(liste.aus, "Anmache eins\n%\nAnmache zwei\n%\n");
+        // Area 0 holds an empty entry and one with spaces around it: both reported.
+        const Lauf haupt =
+            ausfuehren({u"unpack"_s, u"--format"_s, u"fortune"_s, u"sprho.dat"_s, u"-"_s});
+        QCOMPARE(haupt.aus, "Liebe ist süß – 5 € für dich\n%\n  Rand  \n%\n");
+        QVERIFY(haupt.fehler.contains(u"Zeile 3: ein leerer Eintrag"_s));
+        QVERIFY(haupt.fehler.contains(u"Zeile 4: der Eintrag kommt"_s));
+        QCOMPARE(ausfuehren(
+                     {u"pack"_s, u"--format"_s, u"fortune"_s, u"--area"_s, u"1"_s, u"-"_s, u"-"_s},
+                     liste.aus)
+                     .aus,
+                 gepackt({u"[Anmache eins"_s, u"[Anmache zwei"_s}));
+    }
+
+    // Without --archive: the working directory, the user's data folder, then each system data
+    // folder; none found names every place tried. add never writes into a system folder.
+    void archivsuche()
+    {
+        const QString ordner = m_ordner->path();
+        QVERIFY(QDir(ordner).mkpath(u"leer"_s) && QDir::setCurrent(ordner + u"/leer"_s));
+        qputenv("XDG_DATA_HOME", (ordner + u"/benutzer"_s).toUtf8());
+        qputenv("XDG_DATA_DIRS", (ordner + u"/a:relativ:"_s + ordner + u"/b"_s).toUtf8());
+        const QStringList orte{u"sprho.dat"_s, ordner + u"/benutzer/spruchhort/sprho.dat"_s,
+                               ordner + u"/a/spruchhort/sprho.dat"_s,
+                               ordner + u"/b/spruchhort/sprho.dat"_s};
+        const Lauf keins = ausfuehren({u"random"_s});
+        QCOMPARE(keins.status, 1);
+        QVERIFY2(keins.fehler.contains(orte.join(u", "_s)), qPrintable(keins.fehler));
+        for (qsizetype i = orte.size() - 1; i >= 0; --i) {
+            QVERIFY(QDir().mkpath(QFileInfo(orte[i]).path()));
+            schreiben(orte[i], gepackt({u"[Archiv %1"_s.arg(i)}));
+            QCOMPARE(ausfuehren({u"random"_s, u"--area"_s, u"1"_s}).aus,
+                     u"Archiv %1\n"_s.arg(i).toUtf8());
+        }
+        QVERIFY(QFile::remove(orte[0]) && QDir(ordner + u"/benutzer"_s).removeRecursively());
+        QCOMPARE(ausfuehren({u"add"_s, u"neu"_s}).status, 0);
+        QCOMPARE(ausfuehren({u"unpack"_s, u"--archive"_s, orte[1], u"-"_s}).status,
+                 2); // no --archive
+        QCOMPARE(ausfuehren({u"unpack"_s, orte[1], u"-"_s}).aus, "neu\n");
+        QCOMPARE(ausfuehren({u"check"_s}).aus, ausfuehren({u"check"_s, orte[1]}).aus);
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
     }
 
     // A read that fails anywhere fails search, category and unpack: a message, exit 1 and
@@ -179,14 +362,19 @@ private slots:
             Fehlgeraet ein(daten, stelle.second);
             const Lauf entpackt = ausfuehren({u"unpack"_s, u"-"_s, u"-"_s}, {}, false, {}, &ein);
             QVERIFY2(entpackt.status == 1 && entpackt.aus.isEmpty(), stelle.first);
-            for (const QString &befehl : {u"search --area 1"_s, u"category --yes Liebe"_s}) {
+            for (const QString &befehl : {u"search --area 1"_s, u"category --yes Liebe"_s,
+                                          u"add --archive sprho.dat neu"_s}) {
                 const Lauf lauf = ausfuehren(befehl.split(u' '), {}, false, [&] {
                     return std::make_unique<Fehlgeraet>(daten, stelle.second);
                 });
                 QVERIFY2(lauf.status == 1 && lauf.aus.isEmpty() &&
-                             lauf.fehler.contains(u"Suchlauf fehlgeschlagen"_s),
+                             lauf.fehler.contains(befehl.startsWith(u"add"_s)
+                                                      ? u"Eingabe-/Ausgabefehler"_s
+                                                      : u"Suchlauf fehlgeschlagen"_s),
                          qPrintable(befehl + u", "_s + QLatin1StringView(stelle.first)));
             }
+            // add read nothing whole, so it wrote nothing.
+            QCOMPARE(ausfuehren({u"unpack"_s, u"sprho.dat"_s, u"-"_s}).aus, beispiel);
         }
     }
 

@@ -1,0 +1,158 @@
+#include "archive/archiv_leser.h"
+#include "archive/archivzeile.h"
+#include "tools/abbruch.h"
+#include "tools/archivsuche.h"
+#include "tools/archivtext.h"
+#include "tools/ausgabeziel.h"
+#include "tools/befehle.h"
+#include "tools/befehlszeile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace {
+
+// The texts to add: the arguments, with "-" standing for the lines of
+// standard input (empty ones are no text).
+QStringList texteAus(const QStringList &argumente, Kanaele &k)
+{
+    if (argumente.isEmpty())
+        falschBedient(QStringLiteral("add erwartet mindestens einen TEXT (oder „-“)"));
+    if (argumente.count(QStringLiteral("-")) > 1)
+        falschBedient(QStringLiteral("„-“ (Standardeingabe) darf nur einmal stehen"));
+    QStringList texte;
+    for (const QString &argument : argumente) {
+        if (argument != QStringLiteral("-")) {
+            texte << argument;
+            continue;
+        }
+        QStringDecoder utf8(QStringConverter::Utf8);
+        qint64 nummer = 0;
+        while (!k.ein.atEnd()) {
+            QByteArray zeile = k.ein.readLine();
+            ++nummer;
+            if (zeile.endsWith("\r\n"))
+                zeile.chop(2);
+            else if (zeile.endsWith('\n'))
+                zeile.chop(1);
+            const QString text = utf8(zeile);
+            if (utf8.hasError())
+                scheitern(
+                    QStringLiteral("Standardeingabe, Zeile %1: ungültiges UTF-8").arg(nummer));
+            if (!text.isEmpty())
+                texte << text;
+        }
+    }
+    return texte;
+}
+
+// The archive's bytes as they are, and the texts its area holds. A missing
+// archive is an empty one; a read that fails ends the run.
+struct Bestand {
+    QByteArray bytes;
+    QSet<QString> texte;
+};
+
+Bestand bestandLesen(const QString &pfad, qint16 bereich, Kanaele &k)
+{
+    Bestand bestand;
+    if (!k.archivOeffnen && !QFileInfo::exists(pfad))
+        return bestand;
+    auto leser = k.archivOeffnen ? std::make_unique<ArchivLeser>(k.archivOeffnen())
+                                 : std::make_unique<ArchivLeser>(pfad);
+    if (!leser->oeffnen())
+        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser->fehler()));
+    std::string_view block;
+    while (leser->naechsterBlock(block))
+        bestand.bytes.append(block.data(), qsizetype(block.size()));
+    if (leser->fehlgeschlagen())
+        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser->fehler()));
+
+    QBuffer puffer(&bestand.bytes);
+    puffer.open(QIODevice::ReadOnly);
+    ArchivLeser zeilen(puffer);
+    std::string_view zeile;
+    if (zeilen.oeffnen()) {
+        while (zeilen.naechsteZeile(zeile)) {
+            const auto gelesen = eintrag(zeile);
+            if (gelesen && gelesen->bereich == bereich)
+                bestand.texte.insert(klartext(gelesen->text));
+        }
+    }
+    return bestand;
+}
+
+} // namespace
+
+// Appends texts to an archive without touching a byte already in it.
+int hinzufuegen(const QStringList &argumente, Kanaele &k)
+{
+    Befehlszeile zeile(QStringLiteral("add"),
+                       {Gemeinsam::Archiv, Gemeinsam::Bereich, Gemeinsam::Ersetzen});
+    if (!zeile.lesen(argumente, k))
+        return status::ok;
+    const QStringList texte = texteAus(zeile.argumente(), k);
+    const qint16 bereich = zeile.bereich();
+    const QString pfad = zeile.archivGenannt() ? zeile.archiv() : archivsuche::zielFuerNeues();
+    const QFileInfo info(pfad);
+    if (!info.absoluteDir().exists())
+        scheitern(QStringLiteral("der Ordner „%1“ fehlt").arg(info.absolutePath()));
+    if (info.isDir())
+        scheitern(QStringLiteral("„%1“ ist ein Ordner").arg(pfad));
+
+    Bestand bestand = bestandLesen(pfad, bereich, k);
+    std::optional<Ersetzungen> ersetzungen;
+    if (zeile.ersetzen())
+        ersetzungen.emplace();
+    QByteArray neu;
+    qint64 hinzu = 0;
+    for (QString text : texte) {
+        const QString ort = QStringLiteral("„%1“, ").arg(text);
+        if (text.contains(u'\n'))
+            scheitern(ort +
+                      QStringLiteral("ein Eintrag ist eine Zeile; ein Zeilenumbruch geht nicht"));
+        if (ersetzungen)
+            text = ersetzungen->ersetzen(text, ort);
+        if (bereich == 0 && marke(text))
+            scheitern(ort + QStringLiteral("beginnt mit „%1“ und würde als Kommentar oder "
+                                           "Listeneintrag gelesen")
+                                .arg(*marke(text)));
+        const QString mitMarke = bereich == 0 ? text : (bereich == 1 ? u'[' : u']') + text;
+        const QByteArray bytes = archivzeileFuer(mitMarke, ort);
+        if (bestand.texte.contains(text)) {
+            k.melden(QStringLiteral("sprho-archiv: „%1“ steht schon in Bereich %2 und wird nicht "
+                                    "noch einmal hinzugefügt")
+                         .arg(text)
+                         .arg(bereich));
+            continue;
+        }
+        bestand.texte.insert(text);
+        neu += bytes + "\r\n";
+        ++hinzu;
+    }
+    if (hinzu > 0) {
+        // Without a line end of its own, the last line would run into the first new one.
+        if (!bestand.bytes.isEmpty() && !bestand.bytes.endsWith('\r') &&
+            !bestand.bytes.endsWith("\r\n"))
+            neu.prepend("\r\n");
+        // The whole archive goes into a new file that replaces the old one only
+        // when complete: a full disk or a crash loses nothing.
+        Ausgabeziel ziel(pfad, k.aus);
+        if (!ziel.oeffnen() || !ziel.schreiben(bestand.bytes) || !ziel.schreiben(neu) ||
+            !ziel.abschliessen())
+            scheitern(ziel.fehler());
+    }
+    k.melden(QStringLiteral("sprho-archiv: „%2“, Bereich %3: Einträge hinzugefügt: %1, Zeichen "
+                            "ersetzt: %4%5")
+                 .arg(hinzu)
+                 .arg(pfad)
+                 .arg(bereich)
+                 .arg(ersetzungen ? ersetzungen->anzahl() : 0)
+                 .arg(ersetzungen ? ersetzungen->beispiele() : QString()));
+    return status::ok;
+}
