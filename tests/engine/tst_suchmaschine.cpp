@@ -1,9 +1,9 @@
-// What a search pass and a category's chain of passes list, and what they leave behind. That the
-// block scan lists the same as a plain line-by-line pass is shown in tst_puffersuche.
+// What a search pass and a category's chain of passes list, and what they leave behind.
 #include "search/ergebnis_ordnung.h"
 #include "search/meldungen.h"
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
+#include "tests/referenzsuche.h"
 #include "tests/testarchiv.h"
 
 #include <QTemporaryDir>
@@ -37,6 +37,26 @@ QStringList zeilen(const QString &wort, int anzahl)
     for (int i = 1; i <= anzahl; ++i)
         ergebnis << u"%1 %2"_s.arg(wort).arg(i, 3, 10, QLatin1Char('0'));
     return ergebnis;
+}
+
+// A pass (one term) or a chain (six) of the engine and of the plain reference, in every area.
+void vergleichen(const QByteArray &archiv, const std::array<QString, 6> &begriffe, bool kette)
+{
+    for (qint16 bereich = 0; bereich <= 2; ++bereich) {
+        Referenzsuche referenz(archiv, bereich);
+        kette ? referenz.kette(begriffe) : referenz.suchlauf(begriffe[0]);
+        for (const qint64 jeLesen : {qint64(1) << 30, qint64(5)}) {
+            Suchmaschine maschine(
+                u"sprho.dat"_s, [&] { return std::make_unique<Fehlgeraet>(archiv, -1, jeLesen); });
+            maschine.bereichWaehlen(bereich);
+            SpeicherAnzeige anzeige;
+            const auto ausgang =
+                kette ? maschine.kette(begriffe, anzeige) : maschine.suchlauf(begriffe[0], anzeige);
+            QCOMPARE(ausgang, Ausgang::Erledigt);
+            QCOMPARE(anzeige.eintraege(), referenz.eintraege);
+            QCOMPARE(anzeige.anzahlMeldung(), referenz.meldung);
+        }
+    }
 }
 
 } // namespace
@@ -73,6 +93,37 @@ private slots:
         QFETCH(QStringList, gelistet);
         Suchmaschine maschine = imSpeicher(archiv);
         QCOMPARE(lauf(maschine, begriff), gelistet);
+    }
+
+    // The engine lists what a loop of plain passes over the lines lists, with the same message:
+    // a term's hits counted once per chain, at most 100 per pass, the chain ending at 100.
+    void wieReferenz_data()
+    {
+        QTest::addColumn<QByteArray>("archiv");
+        QTest::addColumn<QStringList>("begriffe");
+        const QStringList gemischt{
+            u"# liebe im Kommentar"_s, u"Liebe ist schön"_s, u"[liebe"_s, u"]Liebe"_s, u""_s,
+            u"ich LIEBE dich"_s};
+        QTest::newRow("Teilstring, Kommentar, Listen")
+            << gepackt(gemischt) << QStringList{u" liebe"_s, u"*ist*"_s, u"L[a-z]ebe"_s};
+        QStringList viele;
+        for (int i = 0; i < 450; ++i)
+            viele << u"Treffer %1 %2"_s.arg(i).arg(i % 3 ? u"Mutter"_s : u"Vater"_s);
+        QTest::newRow("Grenze von 100 und Kette")
+            << gepackt(viele) << QStringList{u"treffer 1"_s, u"mutter"_s, u"vater"_s, u"###"_s};
+        QTest::newRow("Liste von 50: die Kette endet nach zwei Läufen")
+            << gepackt(QStringList(50, u"[x"_s)) << QStringList{u"x"_s};
+    }
+
+    void wieReferenz()
+    {
+        QFETCH(QByteArray, archiv);
+        QFETCH(QStringList, begriffe);
+        std::array<QString, 6> sechs;
+        sechs.fill(u"###"_s);
+        std::copy(begriffe.begin(), begriffe.end(), sechs.begin());
+        vergleichen(archiv, sechs, false);
+        vergleichen(archiv, sechs, true);
     }
 
     void archivFehltOderWechselt()
