@@ -12,15 +12,74 @@
 // a buffer of a quarter megabyte, which the sanitizer maps and clears afresh,
 // and that, not the search, was most of the time an input took.
 #include "archive/zeichen_tausch.h"
+#include "search/ergebnis_ordnung.h"
+#include "search/meldungen.h"
 #include "search/speicher_anzeige.h"
+#include "search/suchmaschine.h"
 #include "search/teilstringsuche.h"
 #include "tests/fehlgeraet.h"
 #include "tests/referenzsuche.h"
+
+#include <QSet>
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
+
+// The engine as first written: a chain is a loop of passes, each a plain
+// loop over the lines that skips those listed before.
+class Referenzsuche {
+public:
+    Referenzsuche(QByteArray archiv, qint16 bereich)
+        : m_zeilen(referenz::zeilen(archiv)), m_bereich(bereich)
+    {
+    }
+
+    void suchlauf(const QString &begriff) { kette({begriff}, 1); }
+
+    void kette(const std::array<QString, 6> &begriffe, qsizetype laeufe = 6)
+    {
+        eintraege.clear();
+        m_gelistet.clear();
+        for (qsizetype i = 0; i < laeufe && eintraege.size() < Suchmaschine::trefferGrenze; ++i)
+            pass(begriffe[std::size_t(i)]);
+    }
+
+    QStringList eintraege; // sorted as the list shows them
+    QString meldung;
+
+private:
+    void pass(const QString &begriff)
+    {
+        const QString getrimmt = leerzeichenEntfernen(begriff);
+        const Platzhaltermuster muster(referenz::verwuerfelt(getrimmt));
+        QStringList neu;
+        for (qsizetype i = 0; i < m_zeilen.size(); ++i) {
+            const QByteArray &zeile = m_zeilen[i];
+            const auto gelesen = eintrag(referenz::ansicht(zeile));
+            if (!gelesen || gelesen->bereich != m_bereich)
+                continue;
+            if (m_bereich != 0) {
+                neu.append(klartext(gelesen->text));
+                continue;
+            }
+            if (m_gelistet.contains(i) || !referenz::passt(getrimmt, muster, zeile))
+                continue;
+            neu.append(klartext(referenz::ansicht(zeile)));
+            m_gelistet.insert(i);
+            if (neu.size() == Suchmaschine::trefferGrenze)
+                break;
+        }
+        eintraege.append(neu);
+        ergebnisseSortieren(eintraege);
+        meldung = meldungen::anzahl(eintraege.size());
+    }
+
+    QList<QByteArray> m_zeilen;
+    qint16 m_bereich;
+    QSet<qsizetype> m_gelistet;
+};
 
 void pruefen(bool bedingung)
 {

@@ -1,17 +1,12 @@
 #pragma once
 
-// The search as first written: line by line, a chain as a loop of passes, slow and plain on
-// purpose. The engine's block scan must list the same with the same message on every archive.
-// Its substring test is written here from the rules, not taken from the engine: scramble the term
-// with the pair table below, lower-case both sides character by character, look.
+// The search as first written: line by line, slow and plain on purpose. The engine's block scan
+// must find the same lines on every archive. Its substring test is written here from the rules,
+// not taken from the engine: scramble the term with the pair table below, lower-case both sides
+// character by character, look.
 #include "archive/archivzeile.h"
-#include "search/ergebnis_ordnung.h"
-#include "search/meldungen.h"
 #include "search/platzhaltermuster.h"
 #include "search/puffersuche.h"
-#include "search/suchmaschine.h"
-
-#include <QSet>
 
 #include <array>
 
@@ -75,24 +70,10 @@ inline std::string_view ansicht(const QByteArray &bytes)
     return {bytes.constData(), std::size_t(bytes.size())};
 }
 
-// The line test of a pass for a term (trimmed).
-class Test {
-public:
-    explicit Test(const QString &begriff) : m_begriff(begriff), m_muster(verwuerfelt(begriff)) {}
-    bool passt(const QByteArray &zeile) const
-    {
-        return enthalten(m_begriff, zeile) || m_muster.passt(ansicht(zeile));
-    }
-
-private:
-    QString m_begriff;
-    Platzhaltermuster m_muster;
-};
-
-inline bool hauptbereich(const QByteArray &zeile)
+// Does the raw line fit the term (trimmed), as a substring or as a pattern?
+inline bool passt(const QString &begriff, const Platzhaltermuster &muster, const QByteArray &zeile)
 {
-    const auto gelesen = eintrag(ansicht(zeile));
-    return gelesen && gelesen->bereich == 0;
+    return enthalten(begriff, zeile) || muster.passt(ansicht(zeile));
 }
 
 // The first `bedarf` main-area lines each term fits, in file order.
@@ -102,10 +83,11 @@ inline std::vector<std::vector<Fundstelle>> funde(const QByteArray &archiv,
     std::vector<std::vector<Fundstelle>> ergebnis(std::size_t(begriffe.size()));
     const QList<QByteArray> alle = zeilen(archiv);
     for (qsizetype t = 0; t < begriffe.size(); ++t) {
-        const Test test(begriffe[t]);
+        const Platzhaltermuster muster(verwuerfelt(begriffe[t]));
         auto &liste = ergebnis[std::size_t(t)];
         for (qsizetype i = 0; i < alle.size() && liste.size() < bedarf; ++i) {
-            if (hauptbereich(alle[i]) && test.passt(alle[i]))
+            const auto gelesen = eintrag(ansicht(alle[i]));
+            if (gelesen && gelesen->bereich == 0 && passt(begriffe[t], muster, alle[i]))
                 liste.push_back({i + 1, verwuerfelt(dekodiert(alle[i]))});
         }
     }
@@ -118,54 +100,3 @@ inline bool operator==(const Fundstelle &a, const Fundstelle &b)
 {
     return a.zeile == b.zeile && a.text == b.text;
 }
-
-class Referenzsuche {
-public:
-    Referenzsuche(QByteArray archiv, qint16 bereich)
-        : m_zeilen(referenz::zeilen(archiv)), m_bereich(bereich)
-    {
-    }
-
-    void suchlauf(const QString &begriff) { kette({begriff}, 1); }
-
-    void kette(const std::array<QString, 6> &begriffe, qsizetype laeufe = 6)
-    {
-        eintraege.clear();
-        m_gelistet.clear();
-        for (qsizetype i = 0; i < laeufe && eintraege.size() < Suchmaschine::trefferGrenze; ++i)
-            pass(begriffe[std::size_t(i)]);
-    }
-
-    QStringList eintraege; // sorted as the list shows them
-    QString meldung;
-
-private:
-    void pass(const QString &begriff)
-    {
-        const referenz::Test test(leerzeichenEntfernen(begriff));
-        QStringList neu;
-        for (qsizetype i = 0; i < m_zeilen.size(); ++i) {
-            const QByteArray &zeile = m_zeilen[i];
-            const auto gelesen = eintrag(referenz::ansicht(zeile));
-            if (!gelesen || gelesen->bereich != m_bereich)
-                continue;
-            if (m_bereich != 0) {
-                neu.append(klartext(gelesen->text));
-                continue;
-            }
-            if (m_gelistet.contains(i) || !test.passt(zeile))
-                continue;
-            neu.append(klartext(referenz::ansicht(zeile)));
-            m_gelistet.insert(i);
-            if (neu.size() == Suchmaschine::trefferGrenze)
-                break;
-        }
-        eintraege.append(neu);
-        ergebnisseSortieren(eintraege);
-        meldung = meldungen::anzahl(eintraege.size());
-    }
-
-    QList<QByteArray> m_zeilen;
-    qint16 m_bereich;
-    QSet<qsizetype> m_gelistet;
-};
