@@ -56,12 +56,10 @@ inline bool enthalten(const QString &begriff, QByteArrayView zeile)
 inline QList<QByteArray> zeilen(const QByteArray &archiv)
 {
     QList<QByteArray> liste = archiv.split('\r');
-    if (liste.last().isEmpty() || (liste.size() > 1 && liste.last() == "\n"))
+    for (qsizetype i = 1; i < liste.size(); ++i)
+        liste[i].remove(0, liste[i].startsWith('\n') ? 1 : 0);
+    if (liste.last().isEmpty())
         liste.removeLast();
-    for (qsizetype i = 1; i < liste.size(); ++i) {
-        if (liste[i].startsWith('\n'))
-            liste[i].remove(0, 1);
-    }
     return liste;
 }
 

@@ -22,7 +22,6 @@ private slots:
         zeile(u"abc"_s, "abcd", false);
         zeile(u""_s, "", true);
         zeile(u"*"_s, "ab", true);
-        zeile(u"€"_s, "\x80", true);
         zeile(u"中"_s, "x", false);      // beyond Windows-1252
         zeile(u"a[bc"_s, "a[bc", false); // an unclosed "[" matches nothing
         // Ranges hold both their ends; "#" is a digit, any digit.
@@ -40,8 +39,7 @@ private slots:
         zeile(u"x[!x]"_s, "xx", false);
         zeile(u"[!]"_s, "q", true);
         zeile(u"[a-]?[-z]"_s, "-?-", true); // "-" first or last is itself
-        zeile(u"[a-]"_s, "b", false);
-        zeile(u"[#]"_s, "#", true); // in a list, "#" is itself
+        zeile(u"[#]"_s, "#", true);         // in a list, "#" is itself
         // Backtracking only to the last star: a quick no.
         zeile(u"*a*a*a*a*a*a*a*a*a*a*a*a*b"_s, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false);
     }

@@ -1,6 +1,5 @@
-// The block scan against the plain line-by-line reference: the same lines with the same numbers,
-// for every scan this processor has, however the reads cut the archive and however few hits a term
-// needs.
+// The block scan against the plain line-by-line reference: the same lines and numbers for every
+// scan this processor has, however the reads cut the archive and however few hits a term needs.
 #include "tests/referenzsuche.h"
 #include "tests/testarchiv.h"
 
@@ -14,8 +13,7 @@ Q_DECLARE_METATYPE(Abtastung)
 
 namespace {
 
-// Lines of words in either case at every offset, a few of them comments or list entries, over
-// more than one reader block.
+// Words in either case at every offset, some lines comments or list entries: two reader blocks.
 QByteArray vieleZeilen()
 {
     const QStringList woerter{u"Liebe"_s, u"xq"_s, u"56§"_s, u"Öl"_s, u"ab12"_s, u"Ÿ"_s,
@@ -61,9 +59,6 @@ private slots:
             // Raw bytes: the pair "ab" stands across a line end, and after an LF.
             {"Paar über das Zeilenende", "xa\r\nbx\r\nab\r\n", {u"ab"_s}},
             {"LF vorn im Begriff", "a\r\nb\r\na\nb\r\n", {u"\nb"_s}},
-            {"Muster mit Anfang und Ende",
-             gepackt({u"Liebe ist schön"_s, u"Liebe ist kalt"_s, u"Liebe"_s}),
-             {u"Liebe*n"_s, u"*ist*"_s, u"L[a-z]ebe"_s}},
             {"Grenze von 100 und Kette",
              gepackt(viele),
              {u"treffer 1"_s, u"mutter"_s, u"vater"_s, u"###"_s}},
@@ -101,7 +96,7 @@ private slots:
                 QVERIFY(hauptbereichDurchsuchen(
                     leser, tests, bedarf, funde, [] { return false; }, abtastung));
                 QVERIFY2(funde == erwartet,
-                         qPrintable(u"bedarf %1, je Lesen %2"_s.arg(bedarf).arg(jeLesen)));
+                         qPrintable(u"%1 je Lesen %2"_s.arg(bedarf).arg(jeLesen)));
             }
         }
     }

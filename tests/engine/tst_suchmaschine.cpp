@@ -165,6 +165,18 @@ private slots:
         // Afterwards the search button starts afresh.
         QCOMPARE(lauf(maschine, u"apfel"_s), QStringList{u"Apfel"_s});
     }
+
+    // In a list-only area each pass of a chain lists the whole area again, up to 100 entries.
+    void ketteImListenbereich()
+    {
+        Suchmaschine maschine = imSpeicher(gepackt(QStringList(50, u"[x"_s)));
+        maschine.kateg_laden();
+        maschine.bereichWaehlen(1);
+        LaufZaehler anzeige;
+        QCOMPARE(maschine.kategoriesuche(u"Kinder"_s, anzeige, [] { return false; }),
+                 Ausgang::Erledigt);
+        QCOMPARE(anzeige.laeufe, 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSuchmaschine)

