@@ -169,31 +169,30 @@ Abtastung schnellsteAbtastung()
     return Abtastung::Schrittweise;
 }
 
-std::size_t naechstePaarstelle(Abtastung abtastung, const unsigned char *b, std::size_t von,
-                               std::size_t n, const std::vector<Vektorpaar> &paare)
+Paarsuche paarsuche(Abtastung abtastung)
 {
     switch (abtastungMoeglich(abtastung) ? abtastung : Abtastung::Schrittweise) {
 #if defined(__x86_64__)
     case Abtastung::Avx2:
-        return mitAvx2(b, von, n, paare);
+        return mitAvx2;
     case Abtastung::Sse2:
-        return mitSse2(b, von, n, paare);
+        return mitSse2;
 #endif
     default:
-        return schrittweise(b, von, n, paare);
+        return schrittweise;
     }
 }
 
-std::size_t crZaehlen(Abtastung abtastung, const unsigned char *b, std::size_t n)
+CrZaehlung crZaehlung(Abtastung abtastung)
 {
     switch (abtastungMoeglich(abtastung) ? abtastung : Abtastung::Schrittweise) {
 #if defined(__x86_64__)
     case Abtastung::Avx2:
-        return crMitAvx2(b, n);
+        return crMitAvx2;
     case Abtastung::Sse2:
-        return crMitSse2(b, n);
+        return crMitSse2;
 #endif
     default:
-        return crSchrittweise(b, n);
+        return crSchrittweise;
     }
 }

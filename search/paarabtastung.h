@@ -32,7 +32,12 @@ Abtastung schnellsteAbtastung();
 
 // The first place in [von, n) where one of the pairs stands with both its
 // bytes before n; n when there is none.
-std::size_t naechstePaarstelle(Abtastung abtastung, const unsigned char *b, std::size_t von,
-                               std::size_t n, const std::vector<Vektorpaar> &paare);
+using Paarsuche = std::size_t (*)(const unsigned char *b, std::size_t von, std::size_t n,
+                                  const std::vector<Vektorpaar> &paare);
 // How many CRs the n bytes at b hold.
-std::size_t crZaehlen(Abtastung abtastung, const unsigned char *b, std::size_t n);
+using CrZaehlung = std::size_t (*)(const unsigned char *b, std::size_t n);
+
+// The scan's loops, chosen once per block rather than once per place: a
+// place that fits is often only a few bytes behind the one before.
+Paarsuche paarsuche(Abtastung abtastung);
+CrZaehlung crZaehlung(Abtastung abtastung);

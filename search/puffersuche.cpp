@@ -53,7 +53,8 @@ private:
     const std::vector<Zeilentest> &m_tests;
     std::size_t m_bedarf;
     std::vector<std::vector<Fundstelle>> &m_funde;
-    Abtastung m_abtastung;
+    Paarsuche m_paarsuche;
+    CrZaehlung m_crZaehlung;
 
     // The pairs of the tests still looking, and the test each belongs to.
     std::vector<Vektorpaar> m_paare;
@@ -70,8 +71,8 @@ Blockabtastung::Blockabtastung(std::string_view block, qint64 ersteZeile,
                                const std::vector<Zeilentest> &tests, std::size_t bedarf,
                                std::vector<std::vector<Fundstelle>> &funde, Abtastung abtastung)
     : m_block(block), m_bytes(reinterpret_cast<const unsigned char *>(block.data())),
-      m_tests(tests), m_bedarf(bedarf), m_funde(funde), m_abtastung(abtastung),
-      m_gesehen(tests.size(), keine), m_zeile(ersteZeile)
+      m_tests(tests), m_bedarf(bedarf), m_funde(funde), m_paarsuche(paarsuche(abtastung)),
+      m_crZaehlung(crZaehlung(abtastung)), m_gesehen(tests.size(), keine), m_zeile(ersteZeile)
 {
     paareSammeln();
 }
@@ -99,7 +100,7 @@ std::size_t Blockabtastung::naechsteStelle(std::size_t von) const
 {
     if (m_jedeZeile)
         return von;
-    return naechstePaarstelle(m_abtastung, m_bytes, von, m_block.size(), m_paare);
+    return m_paarsuche(m_bytes, von, m_block.size(), m_paare);
 }
 
 // The line around a place: after the previous terminator, up to the next CR.
@@ -148,8 +149,7 @@ void Blockabtastung::testenAn(std::size_t stelle, const Blockzeile &zeile)
 
 void Blockabtastung::fundAufnehmen(std::size_t test, std::size_t anfang, std::string_view text)
 {
-    m_zeile += static_cast<qint64>(
-        crZaehlen(m_abtastung, m_bytes + m_gezaehltBis, anfang - m_gezaehltBis));
+    m_zeile += static_cast<qint64>(m_crZaehlung(m_bytes + m_gezaehltBis, anfang - m_gezaehltBis));
     m_gezaehltBis = anfang;
     m_funde[test].push_back({m_zeile, klartext(text)});
 }
@@ -208,7 +208,7 @@ bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &
     while (!genug() && leser.naechsterBlock(block)) {
         blockDurchsuchen(block, ersteZeile, tests, bedarf, funde, abtastung);
         const auto *bytes = reinterpret_cast<const unsigned char *>(block.data());
-        ersteZeile += static_cast<qint64>(crZaehlen(abtastung, bytes, block.size()));
+        ersteZeile += static_cast<qint64>(crZaehlung(abtastung)(bytes, block.size()));
     }
     return !leser.fehlgeschlagen();
 }
