@@ -13,7 +13,12 @@ namespace {
 // two cases of n, so e/E and n/N stay case-insensitive and distinct. That lets
 // the table scramble the most frequent letters, which is what makes the file
 // unreadable, at no cost to everyday searches. Only the rarest forms pay:
-// x, y, Q (and the digits 5 and 6, and the mark §) lose their case partner.
+// x, y, Q (and the digits 5 and 6, and the mark §) lose their case partner,
+// and four pairs of characters fall together instead, because their scrambled
+// forms differ only in case: x and 5 (Y and y), Y and 6 (x and X), q and §
+// (q and Q), a space and Ÿ (ÿ and Ÿ). A search for "x" finds "5" and one for
+// "Q" misses "q". This is intended: the search compares scrambled forms so
+// that no line is unscrambled to be tested, and the pairs are fixed.
 // The space pairs with ÿ so that text and word gaps blur in a viewer.
 // "#", "[", "]", "*", "?", "!" and "-" are in no pair: line markers and
 // wildcards read the same scrambled and plain.

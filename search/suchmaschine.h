@@ -50,11 +50,6 @@ public:
     // list to 100 or more.
     [[nodiscard]] Ausgang kette(const std::array<QString, 6> &begriffe, SuchAnzeige &anzeige);
 
-    // The state a search leaves behind, for reading.
-    const QString &begriff() const { return suchbegriff; }
-    const QSet<qint64> &gelisteteZeilen() const { return gefundene_zeilen; }
-    bool haengtAn() const { return anhaengen != 0; }
-
     // Why the last pass failed, for people who keep archives; the window shows
     // its own fixed message instead.
     QString fehler() const { return m_fehler; }

@@ -1,0 +1,198 @@
+#include "search/paarabtastung.h"
+
+#include <algorithm>
+#include <array>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+Vektorpaar vektorpaar(const Bytepaar &paar)
+{
+    const auto maske = [](const std::array<unsigned char, 2> &formen) {
+        return static_cast<unsigned char>(formen[0] ^ formen[1]);
+    };
+    const unsigned char vm = maske(paar.vorn);
+    const unsigned char hm = maske(paar.hinten);
+    return {vm, static_cast<unsigned char>(paar.vorn[0] | vm), hm,
+            static_cast<unsigned char>(paar.hinten[0] | hm), paar.abstand};
+}
+
+namespace {
+
+std::size_t schrittweise(const unsigned char *b, std::size_t von, std::size_t n,
+                         const std::vector<Vektorpaar> &paare)
+{
+    for (std::size_t i = von; i < n; ++i) {
+        for (const Vektorpaar &paar : paare) {
+            if (i + paar.abstand < n && passtAn(b, i, paar))
+                return i;
+        }
+    }
+    return n;
+}
+
+std::size_t crSchrittweise(const unsigned char *b, std::size_t n)
+{
+    return static_cast<std::size_t>(std::count(b, b + n, '\r'));
+}
+
+#if defined(__x86_64__)
+
+std::size_t groessterAbstand(const std::vector<Vektorpaar> &paare)
+{
+    std::size_t abstand = 0;
+    for (const Vektorpaar &paar : paare)
+        abstand = std::max(abstand, paar.abstand);
+    return abstand;
+}
+
+// Six terms of a category, each with a substring and a pattern pair.
+constexpr std::size_t hoechstensPaare = 12;
+
+// The vector loops leave the last places, where a whole vector no longer
+// fits, to the narrower loop: AVX2 to SSE2, SSE2 to the plain one.
+std::size_t mitSse2(const unsigned char *b, std::size_t von, std::size_t n,
+                    const std::vector<Vektorpaar> &paare)
+{
+    struct Konstanten {
+        __m128i vm, vw, hm, hw;
+    };
+    if (paare.size() > hoechstensPaare)
+        return schrittweise(b, von, n, paare);
+    const auto fuellen = [](unsigned char byte) { return _mm_set1_epi8(static_cast<char>(byte)); };
+    std::array<Konstanten, hoechstensPaare> k;
+    for (std::size_t p = 0; p < paare.size(); ++p) {
+        k[p] = {fuellen(paare[p].vornMaske), fuellen(paare[p].vornWert),
+                fuellen(paare[p].hintenMaske), fuellen(paare[p].hintenWert)};
+    }
+    const std::size_t rand = groessterAbstand(paare) + 16;
+    std::size_t i = von;
+    for (; i + rand <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
+        __m128i treffer = _mm_setzero_si128();
+        for (std::size_t p = 0; p < paare.size(); ++p) {
+            const __m128i h =
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i + paare[p].abstand));
+            treffer = _mm_or_si128(
+                treffer, _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(v, k[p].vm), k[p].vw),
+                                       _mm_cmpeq_epi8(_mm_or_si128(h, k[p].hm), k[p].hw)));
+        }
+        if (const auto maske = static_cast<unsigned>(_mm_movemask_epi8(treffer)); maske != 0)
+            return i + static_cast<unsigned>(__builtin_ctz(maske));
+    }
+    return schrittweise(b, i, n, paare);
+}
+
+struct Avx2Konstanten {
+    __m256i vm, vw, hm, hw;
+};
+
+__attribute__((target("avx2"))) std::size_t mitAvx2(const unsigned char *b, std::size_t von,
+                                                    std::size_t n,
+                                                    const std::vector<Vektorpaar> &paare)
+{
+    if (paare.size() > hoechstensPaare)
+        return schrittweise(b, von, n, paare);
+    std::array<Avx2Konstanten, hoechstensPaare> k;
+    for (std::size_t p = 0; p < paare.size(); ++p) {
+        k[p] = {_mm256_set1_epi8(static_cast<char>(paare[p].vornMaske)),
+                _mm256_set1_epi8(static_cast<char>(paare[p].vornWert)),
+                _mm256_set1_epi8(static_cast<char>(paare[p].hintenMaske)),
+                _mm256_set1_epi8(static_cast<char>(paare[p].hintenWert))};
+    }
+    const std::size_t rand = groessterAbstand(paare) + 32;
+    std::size_t i = von;
+    for (; i + rand <= n; i += 32) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
+        __m256i treffer = _mm256_setzero_si256();
+        for (std::size_t p = 0; p < paare.size(); ++p) {
+            const __m256i h =
+                _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i + paare[p].abstand));
+            treffer = _mm256_or_si256(
+                treffer, _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(v, k[p].vm), k[p].vw),
+                                          _mm256_cmpeq_epi8(_mm256_or_si256(h, k[p].hm), k[p].hw)));
+        }
+        if (const auto maske = static_cast<unsigned>(_mm256_movemask_epi8(treffer)); maske != 0)
+            return i + static_cast<unsigned>(__builtin_ctz(maske));
+    }
+    return mitSse2(b, i, n, paare);
+}
+
+std::size_t crMitSse2(const unsigned char *b, std::size_t n)
+{
+    std::size_t anzahl = 0;
+    std::size_t i = 0;
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
+        anzahl += static_cast<std::size_t>(
+            __builtin_popcount(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)))));
+    }
+    return anzahl + crSchrittweise(b + i, n - i);
+}
+
+__attribute__((target("avx2,popcnt"))) std::size_t crMitAvx2(const unsigned char *b, std::size_t n)
+{
+    std::size_t anzahl = 0;
+    std::size_t i = 0;
+    const __m256i cr = _mm256_set1_epi8('\r');
+    for (; i + 32 <= n; i += 32) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
+        anzahl += static_cast<std::size_t>(__builtin_popcount(
+            static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, cr)))));
+    }
+    return anzahl + crMitSse2(b + i, n - i);
+}
+
+#endif
+
+} // namespace
+
+bool abtastungMoeglich(Abtastung abtastung)
+{
+#if defined(__x86_64__)
+    // SSE2 belongs to every x86-64 processor; AVX2 is asked for at run time.
+    static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+    return abtastung != Abtastung::Avx2 || avx2;
+#else
+    return abtastung == Abtastung::Schrittweise;
+#endif
+}
+
+Abtastung schnellsteAbtastung()
+{
+    for (const Abtastung a : {Abtastung::Avx2, Abtastung::Sse2}) {
+        if (abtastungMoeglich(a))
+            return a;
+    }
+    return Abtastung::Schrittweise;
+}
+
+Paarsuche paarsuche(Abtastung abtastung)
+{
+    switch (abtastungMoeglich(abtastung) ? abtastung : Abtastung::Schrittweise) {
+#if defined(__x86_64__)
+    case Abtastung::Avx2:
+        return mitAvx2;
+    case Abtastung::Sse2:
+        return mitSse2;
+#endif
+    default:
+        return schrittweise;
+    }
+}
+
+CrZaehlung crZaehlung(Abtastung abtastung)
+{
+    switch (abtastungMoeglich(abtastung) ? abtastung : Abtastung::Schrittweise) {
+#if defined(__x86_64__)
+    case Abtastung::Avx2:
+        return crMitAvx2;
+    case Abtastung::Sse2:
+        return crMitSse2;
+#endif
+    default:
+        return crSchrittweise;
+    }
+}
