@@ -4,15 +4,12 @@
 
 #include <cstring>
 
-ArchivLeser::ArchivLeser(const QString &pfad)
-    : m_datei(pfad), m_geraet(&m_datei), m_puffer(blockgroesse)
-{
-}
+ArchivLeser::ArchivLeser(const QString &pfad) : m_datei(pfad), m_geraet(&m_datei) {}
 
-ArchivLeser::ArchivLeser(QIODevice &geraet) : m_geraet(&geraet), m_puffer(blockgroesse) {}
+ArchivLeser::ArchivLeser(QIODevice &geraet) : m_geraet(&geraet) {}
 
 ArchivLeser::ArchivLeser(std::unique_ptr<QIODevice> geraet)
-    : m_eigenesGeraet(std::move(geraet)), m_geraet(m_eigenesGeraet.get()), m_puffer(blockgroesse)
+    : m_eigenesGeraet(std::move(geraet)), m_geraet(m_eigenesGeraet.get())
 {
 }
 
@@ -44,7 +41,7 @@ std::size_t ArchivLeser::blockende() const
 {
     if (m_dateiende)
         return m_ende;
-    const char *anfang = m_puffer.data() + m_anfang;
+    const char *anfang = m_puffer.get() + m_anfang;
     std::size_t n = m_ende - m_anfang;
     if (n > 0 && anfang[n - 1] == '\r')
         --n;
@@ -65,14 +62,18 @@ bool ArchivLeser::nachladen()
     if (m_dateiende || fehlgeschlagen())
         return false;
     if (m_anfang > 0) {
-        std::memmove(m_puffer.data(), m_puffer.data() + m_anfang, m_ende - m_anfang);
+        std::memmove(m_puffer.get(), m_puffer.get() + m_anfang, m_ende - m_anfang);
         m_ende -= m_anfang;
         m_anfang = 0;
     }
-    if (m_ende == m_puffer.size())
-        m_puffer.resize(m_puffer.size() * 2);
+    if (m_ende == m_groesse) {
+        auto groesser = std::make_unique_for_overwrite<char[]>(m_groesse * 2);
+        std::memcpy(groesser.get(), m_puffer.get(), m_ende);
+        m_puffer = std::move(groesser);
+        m_groesse *= 2;
+    }
     const qint64 gelesen =
-        m_geraet->read(m_puffer.data() + m_ende, static_cast<qint64>(m_puffer.size() - m_ende));
+        m_geraet->read(m_puffer.get() + m_ende, static_cast<qint64>(m_groesse - m_ende));
     if (gelesen < 0) {
         m_fehler = m_geraet->errorString();
         if (m_fehler.isEmpty())
@@ -90,7 +91,7 @@ bool ArchivLeser::naechsterBlock(std::string_view &block)
     for (;;) {
         const std::size_t ende = blockende();
         if (ende > m_anfang) {
-            block = std::string_view(m_puffer.data() + m_anfang, ende - m_anfang);
+            block = std::string_view(m_puffer.get() + m_anfang, ende - m_anfang);
             m_anfang = ende;
             return true;
         }

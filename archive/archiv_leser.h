@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <string_view>
-#include <vector>
 
 // Reads an archive sequentially, in blocks of whole lines or one line at a
 // time, with one buffer: memory grows with the longest line, never with the
@@ -49,7 +48,10 @@ private:
     QFile m_datei;
     std::unique_ptr<QIODevice> m_eigenesGeraet;
     QIODevice *m_geraet;
-    std::vector<char> m_puffer;
+    // Left uninitialised: the reads fill it, and clearing a quarter megabyte
+    // for every pass would cost more than a short archive's whole search.
+    std::unique_ptr<char[]> m_puffer = std::make_unique_for_overwrite<char[]>(blockgroesse);
+    std::size_t m_groesse = blockgroesse;
     std::size_t m_anfang = 0; // first byte not yet handed out
     std::size_t m_ende = 0;   // end of the bytes read
     bool m_dateiende = false;

@@ -9,7 +9,7 @@
 // bytes.
 //
 // Only the engine's pass reads through the archive reader: each reader costs
-// a buffer of a quarter megabyte, which the sanitizer maps and clears afresh,
+// a buffer of a quarter megabyte, which the sanitizer maps afresh,
 // and that, not the search, was most of the time an input took.
 #include "archive/zeichen_tausch.h"
 #include "search/ergebnis_ordnung.h"
