@@ -8,14 +8,18 @@ namespace {
 // Places named in the summary; the count tells the rest.
 constexpr qsizetype beispielAnzahl = 3;
 
+QString codepunkt(char32_t zeichen)
+{
+    return QStringLiteral("U+") +
+           QString::number(static_cast<uint>(zeichen), 16).toUpper().rightJustified(4, u'0');
+}
+
 QString zeichenName(char32_t zeichen)
 {
     if (zeichen == U'\r')
         return QStringLiteral("Wagenrücklauf (CR) innerhalb der Zeile");
-    const QString code =
-        QString::number(static_cast<uint>(zeichen), 16).toUpper().rightJustified(4, u'0');
-    return QStringLiteral("U+%1 ist in Windows-1252 nicht darstellbar (--replace ersetzt es)")
-        .arg(code);
+    return QStringLiteral("%1 ist in Windows-1252 nicht darstellbar (--replace ersetzt es)")
+        .arg(codepunkt(zeichen));
 }
 
 } // namespace
@@ -42,7 +46,9 @@ QString Ersetzungen::ersetzen(const QString &text, const QString &ort)
 {
     return m_ersetzer.ersetzen(text, [&](const QString &alt, const QString &neu) {
         if (++m_anzahl <= beispielAnzahl)
-            m_beispiele << QStringLiteral("%1: „%2“ → „%3“").arg(ort.chopped(2), alt, neu);
+            // The code point too: a stray control character shows as nothing.
+            m_beispiele << QStringLiteral("%1: „%2“ (%3) → „%4“")
+                               .arg(ort.chopped(2), alt, codepunkt(alt.toUcs4().value(0)), neu);
     });
 }
 

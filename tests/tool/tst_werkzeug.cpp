@@ -115,8 +115,8 @@ private slots:
               "B \xC5\x91 \xD0\x96\ne\xCC\x81 \xF0\x9F\x98\x80 \xC2\x92",
               0, gepackt({u"A-B o Ž"_s, u"é ? ?"_s}),
               gepacktMeldung(2, 0,
-                             u"5 (Zeile 1: „―“ → „-“; Zeile 1: „ő“ → „o“; "
-                             u"Zeile 1: „Ж“ → „Ž“; …)"_s));
+                             u"5 (Zeile 1: „―“ (U+2015) → „-“; Zeile 1: „ő“ (U+0151) → „o“; "
+                             u"Zeile 1: „Ж“ (U+0416) → „Ž“; …)"_s));
         zeile("pack in einen Ordner", u"pack - ."_s, beispiel, 1, {}, u"Ordner"_s);
         zeile("pack: Ordner fehlt", u"pack - fehlt/x.dat"_s, beispiel, 1, {}, u"fehlt/x.dat"_s);
         zeile("pack: Platte voll", u"pack - /dev/full"_s, beispiel, 1, {}, u"/dev/full"_s);
