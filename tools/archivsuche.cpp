@@ -10,13 +10,19 @@ namespace {
 
 const QString unterordner = QStringLiteral("spruchhort");
 
+// Empty when neither XDG_DATA_HOME nor HOME names a folder (under cron or a
+// bare service): better no user archive than one below "/".
 QString benutzerOrdner()
 {
     QString ordner = qEnvironmentVariable("XDG_DATA_HOME");
     // A relative value is invalid by the XDG rules and is ignored.
-    if (ordner.isEmpty() || QDir::isRelativePath(ordner))
-        ordner = QDir::homePath() + QStringLiteral("/.local/share");
-    return ordner + u'/' + unterordner;
+    if (ordner.isEmpty() || QDir::isRelativePath(ordner)) {
+        const QString heim = qEnvironmentVariable("HOME");
+        if (heim.isEmpty() || QDir::isRelativePath(heim) || QDir::cleanPath(heim) == u'/')
+            return {};
+        ordner = QDir::cleanPath(heim) + QStringLiteral("/.local/share");
+    }
+    return QDir::cleanPath(ordner) + u'/' + unterordner;
 }
 
 QStringList systemOrdner()
@@ -38,7 +44,9 @@ namespace archivsuche {
 
 QStringList orte()
 {
-    QStringList pfade{meldungen::archivName, benutzerOrdner() + u'/' + meldungen::archivName};
+    QStringList pfade{meldungen::archivName};
+    if (const QString ordner = benutzerOrdner(); !ordner.isEmpty())
+        pfade << ordner + u'/' + meldungen::archivName;
     for (const QString &ordner : systemOrdner())
         pfade << ordner + u'/' + meldungen::archivName;
     return pfade;
@@ -60,6 +68,9 @@ QString zielFuerNeues()
     if (QFileInfo::exists(meldungen::archivName))
         return meldungen::archivName;
     const QString ordner = benutzerOrdner();
+    if (ordner.isEmpty())
+        scheitern(QStringLiteral("kein Ordner für eigene Archive bekannt (HOME und XDG_DATA_HOME "
+                                 "fehlen); --archive DATEI nennt eines"));
     if (!QDir().mkpath(ordner))
         scheitern(QStringLiteral("„%1“ kann nicht angelegt werden").arg(ordner));
     return ordner + u'/' + meldungen::archivName;

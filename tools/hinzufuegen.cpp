@@ -10,12 +10,16 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSet>
 #include <QStringDecoder>
 
 #include <optional>
 
 namespace {
+
+// How long an add waits for another one on the same archive to finish.
+constexpr int sperrWartezeit = 10'000; // ms
 
 // The texts to add: the arguments, with "-" standing for the lines of
 // standard input (empty ones are no text).
@@ -28,23 +32,28 @@ QStringList texteAus(const QStringList &argumente, Kanaele &k)
     QStringList texte;
     for (const QString &argument : argumente) {
         if (argument != QStringLiteral("-")) {
+            if (argument.trimmed().isEmpty())
+                scheitern(QStringLiteral("ein leerer Text ist kein Eintrag"));
             texte << argument;
             continue;
         }
-        QStringDecoder utf8(QStringConverter::Utf8);
-        qint64 nummer = 0;
-        while (!k.ein.atEnd()) {
-            QByteArray zeile = k.ein.readLine();
-            ++nummer;
-            if (zeile.endsWith("\r\n"))
-                zeile.chop(2);
-            else if (zeile.endsWith('\n'))
+        // Read whole: a line-wise read stops at a NUL byte and would cut the
+        // text there without a word.
+        const QList<QByteArray> zeilen = k.ein.readAll().split('\n');
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            QByteArray zeile = zeilen[i];
+            if (zeile.endsWith('\r'))
                 zeile.chop(1);
+            if (zeile.contains('\0'))
+                scheitern(QStringLiteral("Standardeingabe, Zeile %1: ein NUL-Byte; das ist keine "
+                                         "Textdatei")
+                              .arg(i + 1));
+            QStringDecoder utf8(QStringConverter::Utf8);
             const QString text = utf8(zeile);
             if (utf8.hasError())
-                scheitern(
-                    QStringLiteral("Standardeingabe, Zeile %1: ungültiges UTF-8").arg(nummer));
-            if (!text.isEmpty())
+                scheitern(QStringLiteral("Standardeingabe, Zeile %1: ungültiges UTF-8").arg(i + 1));
+            // A line of nothing but spaces is no text, just as an empty one.
+            if (!text.trimmed().isEmpty())
                 texte << text;
         }
     }
@@ -105,6 +114,15 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
     if (info.isDir())
         scheitern(QStringLiteral("„%1“ ist ein Ordner").arg(pfad));
 
+    // Two adds at once would each rewrite the archive from what they read, and
+    // the later rename would drop the other's texts: one at a time.
+    QLockFile sperre(pfad + QStringLiteral(".lock"));
+    if (!sperre.tryLock(sperrWartezeit))
+        scheitern(sperre.error() == QLockFile::LockFailedError
+                      ? QStringLiteral("„%1“ wird gerade von einem anderen Vorgang geändert; "
+                                       "bitte noch einmal versuchen")
+                            .arg(pfad)
+                      : QStringLiteral("„%1.lock“ kann nicht angelegt werden").arg(pfad));
     Bestand bestand = bestandLesen(pfad, bereich, k);
     std::optional<Ersetzungen> ersetzungen;
     if (zeile.ersetzen())

@@ -9,6 +9,8 @@
 #include "tools/eingabequelle.h"
 #include "tools/textleser.h"
 
+#include <QFileInfo>
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -38,6 +40,21 @@ Textleser::Kodierung kodierungAus(const Befehlszeile &zeile)
     if (name.compare(QStringLiteral("windows-1252"), Qt::CaseInsensitive) == 0)
         return Textleser::Kodierung::Windows1252;
     falschBedient(QStringLiteral("--encoding erwartet utf-8 oder windows-1252"));
+}
+
+// The output replaces its file only at the end, so an input named again as
+// the output would be read whole and then lost: a forgotten output name at
+// the end of a long list of files does just that.
+void nichtUeberschreiben(const QString &ausgabe, const QStringList &eingaben)
+{
+    const QString ziel = QFileInfo(ausgabe).canonicalFilePath();
+    for (const QString &eingabe : eingaben) {
+        if (!ziel.isEmpty() && eingabe != QStringLiteral("-") &&
+            QFileInfo(eingabe).canonicalFilePath() == ziel)
+            falschBedient(
+                QStringLiteral("„%1“ ist Eingabe und Ausgabe zugleich; sie würde überschrieben")
+                    .arg(ausgabe));
+    }
 }
 
 void ausgabeOeffnen(Ausgabeziel &ziel)
@@ -169,6 +186,7 @@ int packen(const QStringList &argumente, Kanaele &k)
     const QString ausgabe = eingaben.takeLast();
     if (eingaben.count(QStringLiteral("-")) > 1)
         falschBedient(QStringLiteral("„-“ (Standardeingabe) darf nur einmal stehen"));
+    nichtUeberschreiben(ausgabe, eingaben);
     const Textleser::Format format = formatAus(zeile);
     const Textleser::Kodierung kodierung = kodierungAus(zeile);
 
@@ -216,6 +234,7 @@ int entpacken(const QStringList &argumente, Kanaele &k)
         falschBedient(QStringLiteral("unpack erwartet [ARCHIV] AUSGABE"));
     const bool fortune = formatAus(zeile) == Textleser::Format::Fortune;
     const QString archiv = pfade.size() == 2 ? pfade.first() : archivsuche::finden();
+    nichtUeberschreiben(pfade.last(), {archiv});
 
     Eingabequelle quelle(archiv, k.ein);
     QIODevice *ein = quelle.oeffnen();

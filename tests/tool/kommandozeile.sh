@@ -34,6 +34,23 @@ cp gross.dat vorher.dat
 cmp -s gross.dat vorher.dat || fehler "full disk changed the archive (add)"
 [ "$(ls | grep -c gross.dat)" = 1 ] || fehler "temporary file left behind: $(ls)"
 
+# Adds at the same time each get their text in: none rewrites the archive
+# from what it read before another one renamed its own over it.
+for i in 1 2 3 4 5 6 7 8; do "$werkzeug" add --archive gross.dat "gleichzeitig $i" 2>/dev/null & done
+wait
+[ "$("$werkzeug" search --archive gross.dat gleichzeitig 2>/dev/null | wc -l)" = 8 ] ||
+    fehler "adds at the same time lost texts"
+
+# Without HOME and XDG_DATA_HOME there is no user folder: nothing below "/".
+mkdir leer
+[ "$(cd leer && env -u HOME -u XDG_DATA_HOME "$werkzeug" add neu >/dev/null 2>&1 || echo $?)" = 1 ] ||
+    fehler "add without HOME"
+[ -z "$(ls leer)" ] || fehler "add without HOME wrote $(ls leer)"
+# An input named again as the output stays as it is.
+cp texte.txt vorher.txt
+[ "$(status pack texte.txt ./texte.txt)" = 2 ] || fehler "pack over its own input"
+cmp -s texte.txt vorher.txt || fehler "pack overwrote its input"
+
 # The greeting of ~/.bashrc from any folder: the installed sample is found.
 mkdir -p system/spruchhort && cp sprho.dat system/spruchhort/
 gruss=$(cd / && HOME=$ordner XDG_DATA_DIRS=$ordner/system "$werkzeug" random --area 1)

@@ -247,8 +247,8 @@ private slots:
             << alt + gepackt({u"zwei"_s}) << u"„eins“ steht schon in Bereich 0"_s;
         QTest::newRow("Bereich 1, stdin")
             << alt << QStringList{u"--area=1"_s, u"-"_s, u"drei"_s}
-            << QByteArray("zwei\r\n\nvier\nvier\n") << 0 << alt + gepackt({u"[vier"_s, u"[drei"_s})
-            << u"„zwei“ steht schon in Bereich 1"_s;
+            << QByteArray("zwei\r\n\n  \nvier\nvier\n") << 0
+            << alt + gepackt({u"[vier"_s, u"[drei"_s}) << u"„zwei“ steht schon in Bereich 1"_s;
         QTest::newRow("letzte Zeile ohne Ende")
             << QByteArray("x\r\ny") << QStringList{u"z"_s} << QByteArray() << 0
             << QByteArray("x\r\ny\r\n") + gepackt({u"z"_s}) << u"Einträge hinzugefügt: 1,"_s;
@@ -265,6 +265,11 @@ private slots:
             << alt << QStringList{u"#x"_s} << QByteArray() << 1 << alt << u"beginnt mit „#“"_s;
         QTest::newRow("Zeilenumbruch")
             << alt << QStringList{u"a\nb"_s} << QByteArray() << 1 << alt << u"Zeilenumbruch"_s;
+        QTest::newRow("leerer Text")
+            << alt << QStringList{u" "_s} << QByteArray() << 1 << alt << u"leerer Text"_s;
+        QTest::newRow("stdin NUL-Byte")
+            << alt << QStringList{u"-"_s} << QByteArray("gut\na\0b\n", 9) << 1 << alt
+            << u"Zeile 2: ein NUL-Byte"_s;
         QTest::newRow("stdin kein UTF-8") << alt << QStringList{u"-"_s} << QByteArray("gut\n\xFC")
                                           << 1 << alt << u"Zeile 2: ungültiges UTF-8"_s;
     }
