@@ -1,6 +1,5 @@
 #include "app/aufruf.h"
 
-#include "search/meldungen.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -84,7 +83,7 @@ Aufruf aufrufLesen(const QStringList &argumente)
     if (rest.size() > 1)
         return falsch(QStringLiteral("nur ein ARCHIV erwartet, nicht auch „%1“").arg(rest[1]));
 
-    Aufruf aufruf{rest.value(0, meldungen::archivName), {}, {}};
+    Aufruf aufruf{rest.value(0), {}, {}};
     if (parser.isSet(sitzung))
         aufruf.qtArgumente = {QStringLiteral("-session"), parser.value(sitzung)};
     return aufruf;

@@ -9,7 +9,7 @@
 // that needs no window. It is read before the toolkit starts, so that help,
 // version and wrong usage are answered without a display too.
 struct Aufruf {
-    QString archiv;          // the archive the window reads
+    QString archiv;          // the archive named; empty: each search looks one up
     QStringList qtArgumente; // passed on to the toolkit: a session manager's -session ID
     std::optional<int> ende; // set when the program ends without a window, with this status
 };

@@ -12,6 +12,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,13 +30,15 @@ const QStringList archiv = u"# liebe im Kommentar|Ich liebe dich.|beta liebe|Alp
                            u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|')
                            << lang;
 
-// The real window on an archive of its own. Each real box is recorded as title(buttons, the
-// default marked *) and answered with `antwort` (none: its default); an ending is recorded.
+// The real window on an archive of its own, or on none as started without one. Each real box is
+// recorded as title(buttons, the default marked *) and answered with `antwort` (none: its default);
+// an ending is recorded.
 struct Testfenster {
-    Testfenster()
+    explicit Testfenster(bool ohneArchiv = false)
     {
-        schreiben(ordner.filePath(u"sprho.dat"_s), gepackt(archiv));
-        fenster = std::make_unique<Form1>(ordner.filePath(u"sprho.dat"_s));
+        if (!ohneArchiv)
+            schreiben(ordner.filePath(u"sprho.dat"_s), gepackt(archiv));
+        fenster = std::make_unique<Form1>(ohneArchiv ? QString() : ordner.filePath(u"sprho.dat"_s));
         fenster->setMeldungsanzeige([this](QWidget *eltern, const Meldung &meldung) {
             QTimer::singleShot(0, [this] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -342,6 +345,42 @@ private slots:
                 ist.contains(name) ? ist[name] : form.teil(name)->property("text").toString();
             QCOMPARE(name + u'=' + wert, soll);
         }
+    }
+
+    // Started without an archive, each search reads what the lookup finds at that moment: the
+    // user's archive before the installed one, with a text sprho-archiv added meanwhile, then
+    // sprho.dat of the working directory once there is one; with none, the program ends.
+    void archivsuche()
+    {
+        QTemporaryDir wurzel;
+        const QString eigenes = wurzel.filePath(u"daten/spruchhort/sprho.dat"_s),
+                      beispiel = wurzel.filePath(u"system/spruchhort/sprho.dat"_s),
+                      hier = wurzel.filePath(u"hier"_s), vorher = QDir::currentPath();
+        for (const QString &ordner : {QFileInfo(eigenes).path(), QFileInfo(beispiel).path(), hier})
+            QVERIFY(QDir().mkpath(ordner));
+        qputenv("HOME", wurzel.path().toUtf8());
+        qputenv("XDG_DATA_HOME", wurzel.filePath(u"daten"_s).toUtf8());
+        qputenv("XDG_DATA_DIRS", wurzel.filePath(u"system"_s).toUtf8());
+        QVERIFY(QDir::setCurrent(hier));
+        schreiben(beispiel, gepackt({u"Gruss aus dem Beispiel"_s}));
+        schreiben(eigenes, gepackt({u"Gruss aus dem eigenen Archiv"_s}));
+
+        Testfenster form(true);
+        ablaufen(form, u"Return 'Gruss Return"_s);
+        QCOMPARE(zustand(form)[u"liste"_s], u"Gruss aus dem eigenen Archiv"_s);
+        QProcess hinzufuegen;
+        hinzufuegen.start(QStringLiteral(SPRHO_ARCHIV_WERKZEUG), {u"add"_s, u"Gruss von dir"_s});
+        QVERIFY(hinzufuegen.waitForFinished() && hinzufuegen.exitCode() == 0);
+        ablaufen(form, u"Return"_s);
+        QCOMPARE(zustand(form)[u"liste"_s], u"Gruss aus dem eigenen Archiv|Gruss von dir"_s);
+        schreiben(u"sprho.dat"_s, gepackt({u"Gruss von hier"_s}));
+        ablaufen(form, u"Return"_s);
+        QCOMPARE(zustand(form)[u"liste"_s], u"Gruss von hier"_s);
+        for (const QString &datei : {u"sprho.dat"_s, eigenes, beispiel})
+            QVERIFY(QFile::remove(datei));
+        ablaufen(form, u"Return"_s);
+        QCOMPARE(zustand(form)[u"meldungen"_s] + zustand(form)[u"beendet"_s], u"Fehler!(*OK)1"_s);
+        QVERIFY(QDir::setCurrent(vorher));
     }
 };
 
