@@ -275,7 +275,10 @@ void Form1::bereich_LostFocus(int)
 void Form1::sucherg_Click()
 {
     const QString text = gewaehlterText(*ui->sucherg);
-    textSetzen(*ui->akttext, text);
+    // Chosen into a box that holds it already (an empty entry into the empty
+    // box at start), the text raises no change; its length is shown all the same.
+    if (!textSetzen(*ui->akttext, text))
+        akttext_Change();
     ui->sucherg->setToolTip(listenText(text));
     standardknopf(ui->textkop);
 }

@@ -27,7 +27,7 @@ namespace {
 // A long entry with line feeds: more than a list row shows and than one paragraph of the text box.
 const QString lang = u"Lang"_s + u"Zeile 0123456789\n"_s.repeated(300);
 const QStringList archiv = u"# liebe im Kommentar|Ich liebe dich.|beta liebe|Alpha Liebe|"
-                           u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|')
+                           u"Versaut ist relativ.|[beta|[|[Alpha|[gamma|]Weichei"_s.split(u'|')
                            << lang;
 
 // The real window on an archive of its own, or on none as started without one. Each real box is
@@ -233,7 +233,7 @@ private slots:
               u"Command1=&OK; fokus=bereich_0; tafeln="_s);
         zeile("Weiter bei gesperrtem Suchfeld", u"'x Backtab Down Alt+W"_s,
               u"tafeln=; Command1=&OK; fokus=bereich_1; fett=framebereich; frei=; "
-              u"liste=Alpha|beta|gamma"_s);
+              u"liste=|Alpha|beta|gamma"_s);
         zeile("Mitmachen ersetzt Info", u"menue:m_info_mitmachen"_s,
               u"tafeln=mitmachenframe; suchrahmen=verdeckt; standard=Befehl1"_s);
         zeile("Newsletter, dann OK", u"menue:m_info_newsletter klick:Befehl1"_s,
@@ -245,7 +245,7 @@ private slots:
                   u"; anzahlgef=3 gefundene Einträge!; markiert=liebe; standard=suchestart"_s);
         zeile("zurück per Klick", u"Return 'liebe klick:bereich_1 klick:bereich_0"_s,
               u"frei=suchen,suchestart,kateg; fokus=suchen; markiert=liebe; "
-              u"liste=Alpha|beta|gamma"_s);
+              u"liste=|Alpha|beta|gamma"_s);
         zeile("zurück mit leerem Suchfeld", u"Return klick:bereich_2 klick:bereich_0"_s,
               u"frei=suchen,suchestart,kateg; fokus=suchen; liste=Weichei"_s);
         zeile("Pfeiltasten ringsum zurück", u"Return 'liebe Backtab Up Down"_s,
@@ -260,7 +260,9 @@ private slots:
         zeile("bearbeiteter Text",
               gefunden + u"eintrag:sucherg:Alpha klick:akttext Ctrl+End '\u00A0! klick:textkop"_s,
               u"kopiert=Alpha Liebe\u00A0!; Label3=Aktueller Text (13 Zeichen); "_s + hinweis);
-        zeile("leerer Text", u"Return klick:textkop"_s, u"kopiert=; "_s + hinweis);
+        // An empty entry into the empty box changes no text, yet its length shows.
+        zeile("leerer erster Eintrag", u"Return klick:bereich_1 eintrag:sucherg: klick:textkop"_s,
+              u"Label3=Aktueller Text (0 Zeichen); kopiert=; "_s + hinweis);
         // With nothing chosen in the list, Enter copies nothing itself and goes on to the default.
         zeile("Enter ohne Auswahl an Info", gefunden + u"Tab Tab menue:m_info_info Return"_s,
               u"kopiert=vorher; meldungen=; tafeln=; Label3=Aktueller Text"_s);
