@@ -28,15 +28,11 @@ if [ -z "${SPRHO_IN_XVFB:-}" ]; then
     kein() { echo "sprho: Archiv „$1“ kann nicht gelesen werden: $2"; }
     aufruf 1 2 "$(kein "$ordner/%1 fehlt.dat" "No such file or directory")" "$ordner/%1 fehlt.dat"
     aufruf 1 2 "$(kein "$ordner" "ist keine gewöhnliche Datei")" "$ordner"
-    gesperrt=$ordner/gesperrt.dat
-    : >"$gesperrt" && chmod 000 "$gesperrt"
     # root reads any file; a kernel setting that is write-only is one root cannot read either.
+    gesperrt=$ordner/gesperrt.dat && : >"$gesperrt" && chmod 000 "$gesperrt"
     [ -r "$gesperrt" ] && gesperrt=/proc/sys/vm/compact_memory
-    if [ -f "$gesperrt" ] && [ ! -r "$gesperrt" ]; then
-        aufruf 1 2 "$(kein "$gesperrt" "Permission denied")" "$gesperrt"
-    else
+    [ -f "$gesperrt" ] && [ ! -r "$gesperrt" ] && aufruf 1 2 "$(kein "$gesperrt" "Permission denied")" "$gesperrt" ||
         echo "e2e: übersprungen: keine Datei, die $(id -un) nicht lesen kann" >&2
-    fi
     aufruf 1 2 "sprho: keine grafische Anzeige für das Fenster: DISPLAY, WAYLAND_DISPLAY und QT_QPA_PLATFORM sind nicht gesetzt"
     type -P xvfb-run xdotool xwininfo xprop openbox >/dev/null ||
         scheitern "xvfb-run, xdotool, x11-utils, openbox: scripts/setup installiert sie"
