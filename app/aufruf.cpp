@@ -1,6 +1,6 @@
 #include "app/aufruf.h"
 
-#include "search/meldungen.h"
+#include "archive/archiv_leser.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -9,22 +9,45 @@
 
 namespace {
 
-const QString hilfe =
-    QStringLiteral("Aufruf: sprho [ARCHIV]\n"
-                   "\n"
-                   "Öffnet das Fenster von Spruchhort. Gesucht wird im Archiv ARCHIV, ohne Angabe\n"
-                   "in sprho.dat im Arbeitsordner.\n"
-                   "\n"
-                   "Rückgabewert: 0 nach dem Beenden, 1 nach einer gescheiterten Suche, 2 bei\n"
-                   "falscher Bedienung.\n"
-                   "\n"
-                   "  -h, --help     diese Hilfe\n"
-                   "  -v, --version  die Version\n");
+const QString hilfe = QStringLiteral(
+    "Aufruf: sprho [ARCHIV]\n"
+    "\n"
+    "Öffnet das Fenster von Spruchhort. Gesucht wird im Archiv ARCHIV. Ohne Angabe\n"
+    "liest jede Suche das erste vorhandene von ./sprho.dat, dem eigenen Archiv\n"
+    "$XDG_DATA_HOME/spruchhort/sprho.dat (sonst ~/.local/share/spruchhort/sprho.dat)\n"
+    "und spruchhort/sprho.dat in den Ordnern von $XDG_DATA_DIRS (sonst\n"
+    "/usr/local/share und /usr/share), wie sprho-archiv.\n"
+    "\n"
+    "Rückgabewert: 0 nach dem Beenden; 1 nach einer gescheiterten Suche, bei\n"
+    "unlesbarem ARCHIV oder ohne grafische Anzeige; 2 bei falscher Bedienung.\n"
+    "\n"
+    "  -h, --help     diese Hilfe\n"
+    "  -v, --version  die Version\n");
 
 Aufruf beenden(std::ostream &strom, const QString &text, int status)
 {
     strom << text.toStdString() << std::flush;
     return {{}, {}, status};
+}
+
+// The window would open and fail only at the first search; better to say so
+// at once.
+std::optional<QString> unlesbar(const QString &archiv)
+{
+    ArchivLeser leser(archiv);
+    if (leser.oeffnen())
+        return std::nullopt;
+    return QStringLiteral("sprho: Archiv „%1“ kann nicht gelesen werden: %2\n")
+        .arg(archiv, leser.fehler());
+}
+
+// Without any of these the toolkit finds no display and aborts with a text in
+// English.
+bool anzeigeDa()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 Aufruf falsch(const QString &was)
@@ -84,7 +107,17 @@ Aufruf aufrufLesen(const QStringList &argumente)
     if (rest.size() > 1)
         return falsch(QStringLiteral("nur ein ARCHIV erwartet, nicht auch „%1“").arg(rest[1]));
 
-    Aufruf aufruf{rest.value(0, meldungen::archivName), {}, {}};
+    if (!rest.isEmpty()) {
+        if (const auto meldung = unlesbar(rest[0]))
+            return beenden(std::cerr, *meldung, 1);
+    }
+    if (!anzeigeDa()) {
+        return beenden(std::cerr,
+                       QStringLiteral("sprho: keine grafische Anzeige für das Fenster: DISPLAY, "
+                                      "WAYLAND_DISPLAY und QT_QPA_PLATFORM sind nicht gesetzt\n"),
+                       1);
+    }
+    Aufruf aufruf{rest.value(0), {}, {}};
     if (parser.isSet(sitzung))
         aufruf.qtArgumente = {QStringLiteral("-session"), parser.value(sitzung)};
     return aufruf;

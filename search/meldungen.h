@@ -6,8 +6,6 @@
 // are in ui/fenstertexte.h.
 namespace meldungen {
 
-inline const QString archivName = QStringLiteral("sprho.dat");
-
 inline const QString versautName = QStringLiteral("Versaut");
 // Asked before the guarded category is searched, in the window and the tool.
 inline const QString versautFrage = QStringLiteral(

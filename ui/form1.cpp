@@ -5,6 +5,7 @@
 #include "ui/fenster_mitte.h"
 #include "ui/fenstertexte.h"
 #include "ui/fokus_waechter.h"
+#include "ui/gefundenes_archiv.h"
 #include "ui/sortierte_liste.h"
 #include "ui/textfeld.h"
 #include "ui_form1.h"
@@ -75,7 +76,10 @@ void systemTextfarbe(QWidget &widget)
 
 Form1::Form1(const QString &archivPfad, QWidget *eltern)
     : QDialog(eltern, fensterart), ui(std::make_unique<Ui::Form1>()),
-      bereich(new QButtonGroup(this)), m_fokus(new FokusWaechter(this)), m_suche(archivPfad),
+      bereich(new QButtonGroup(this)), m_fokus(new FokusWaechter(this)),
+      m_suche(archivPfad, archivPfad.isEmpty()
+                              ? Suchmaschine::Geraeteoeffner(gefundenesArchivOeffnen)
+                              : Suchmaschine::Geraeteoeffner()),
       m_meldung(meldungZeigen), m_beenden([this](int status) { programmBeenden(status); })
 {
     ui->setupUi(this);
@@ -271,7 +275,10 @@ void Form1::bereich_LostFocus(int)
 void Form1::sucherg_Click()
 {
     const QString text = gewaehlterText(*ui->sucherg);
-    textSetzen(*ui->akttext, text);
+    // Chosen into a box that holds it already (an empty entry into the empty
+    // box at start), the text raises no change; its length is shown all the same.
+    if (!textSetzen(*ui->akttext, text))
+        akttext_Change();
     ui->sucherg->setToolTip(listenText(text));
     standardknopf(ui->textkop);
 }

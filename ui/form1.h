@@ -24,9 +24,10 @@ class Form1 : public QDialog {
     Q_OBJECT
 
 public:
-    // The archive every search reads: the one named on the command line, else
-    // sprho.dat in the working directory; tests hand in archives of their own.
-    explicit Form1(const QString &archivPfad = meldungen::archivName, QWidget *eltern = nullptr);
+    // The archive every search reads: the one named on the command line; tests
+    // hand in archives of their own. Without one, each search reads what the
+    // archive lookup finds at that moment (see ui/gefundenes_archiv.h).
+    explicit Form1(const QString &archivPfad = {}, QWidget *eltern = nullptr);
     ~Form1() override;
 
     // Every modal box of the window goes through this.

@@ -9,14 +9,14 @@ constexpr qsizetype absatzZeichen = 4096;
 
 } // namespace
 
-void textSetzen(QPlainTextEdit &feld, const QString &text)
+bool textSetzen(QPlainTextEdit &feld, const QString &text)
 {
     // The same text again would change nothing but cost a new layout.
     if (textLaenge(feld) == text.size() && textLesen(feld) == text)
-        return;
+        return false;
     if (text.size() <= absatzZeichen) {
         feld.setPlainText(text);
-        return;
+        return true;
     }
     QString absaetze = text;
     QChar *zeichen = absaetze.data();
@@ -30,6 +30,7 @@ void textSetzen(QPlainTextEdit &feld, const QString &text)
             anfang = i + 1;
     }
     feld.setPlainText(absaetze);
+    return true;
 }
 
 QString textLesen(const QPlainTextEdit &feld)

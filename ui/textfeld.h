@@ -10,8 +10,8 @@ class QPlainTextEdit;
 // of lines would take seconds. A long text is therefore put in as paragraphs of
 // a few thousand characters whose inner line breaks are line separators; the
 // box shows both alike and gives both back as line breaks. A text the box
-// already holds is left as it is.
-void textSetzen(QPlainTextEdit &feld, const QString &text);
+// already holds is left as it is: false then, as no change event came.
+bool textSetzen(QPlainTextEdit &feld, const QString &text);
 
 // The box's text with every line break as "\n" and no-break spaces kept
 // (toPlainText() would turn them into plain ones).

@@ -12,6 +12,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,16 +27,18 @@ namespace {
 // A long entry with line feeds: more than a list row shows and than one paragraph of the text box.
 const QString lang = u"Lang"_s + u"Zeile 0123456789\n"_s.repeated(300);
 const QStringList archiv = u"# liebe im Kommentar|Ich liebe dich.|beta liebe|Alpha Liebe|"
-                           u"Versaut ist relativ.|[beta|[Alpha|[gamma|]Weichei"_s.split(u'|')
+                           u"Versaut ist relativ.|[beta|[|[Alpha|[gamma|]Weichei"_s.split(u'|')
                            << lang;
 
-// The real window on an archive of its own. Each real box is recorded as title(buttons, the
-// default marked *) and answered with `antwort` (none: its default); an ending is recorded.
+// The real window on an archive of its own, or on none as started without one. Each real box is
+// recorded as title(buttons, the default marked *) and answered with `antwort` (none: its default);
+// an ending is recorded.
 struct Testfenster {
-    Testfenster()
+    explicit Testfenster(bool ohneArchiv = false)
     {
-        schreiben(ordner.filePath(u"sprho.dat"_s), gepackt(archiv));
-        fenster = std::make_unique<Form1>(ordner.filePath(u"sprho.dat"_s));
+        if (!ohneArchiv)
+            schreiben(ordner.filePath(u"sprho.dat"_s), gepackt(archiv));
+        fenster = std::make_unique<Form1>(ohneArchiv ? QString() : ordner.filePath(u"sprho.dat"_s));
         fenster->setMeldungsanzeige([this](QWidget *eltern, const Meldung &meldung) {
             QTimer::singleShot(0, [this] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -230,7 +233,7 @@ private slots:
               u"Command1=&OK; fokus=bereich_0; tafeln="_s);
         zeile("Weiter bei gesperrtem Suchfeld", u"'x Backtab Down Alt+W"_s,
               u"tafeln=; Command1=&OK; fokus=bereich_1; fett=framebereich; frei=; "
-              u"liste=Alpha|beta|gamma"_s);
+              u"liste=|Alpha|beta|gamma"_s);
         zeile("Mitmachen ersetzt Info", u"menue:m_info_mitmachen"_s,
               u"tafeln=mitmachenframe; suchrahmen=verdeckt; standard=Befehl1"_s);
         zeile("Newsletter, dann OK", u"menue:m_info_newsletter klick:Befehl1"_s,
@@ -242,7 +245,7 @@ private slots:
                   u"; anzahlgef=3 gefundene Einträge!; markiert=liebe; standard=suchestart"_s);
         zeile("zurück per Klick", u"Return 'liebe klick:bereich_1 klick:bereich_0"_s,
               u"frei=suchen,suchestart,kateg; fokus=suchen; markiert=liebe; "
-              u"liste=Alpha|beta|gamma"_s);
+              u"liste=|Alpha|beta|gamma"_s);
         zeile("zurück mit leerem Suchfeld", u"Return klick:bereich_2 klick:bereich_0"_s,
               u"frei=suchen,suchestart,kateg; fokus=suchen; liste=Weichei"_s);
         zeile("Pfeiltasten ringsum zurück", u"Return 'liebe Backtab Up Down"_s,
@@ -257,7 +260,9 @@ private slots:
         zeile("bearbeiteter Text",
               gefunden + u"eintrag:sucherg:Alpha klick:akttext Ctrl+End '\u00A0! klick:textkop"_s,
               u"kopiert=Alpha Liebe\u00A0!; Label3=Aktueller Text (13 Zeichen); "_s + hinweis);
-        zeile("leerer Text", u"Return klick:textkop"_s, u"kopiert=; "_s + hinweis);
+        // An empty entry into the empty box changes no text, yet its length shows.
+        zeile("leerer erster Eintrag", u"Return klick:bereich_1 eintrag:sucherg: klick:textkop"_s,
+              u"Label3=Aktueller Text (0 Zeichen); kopiert=; "_s + hinweis);
         // With nothing chosen in the list, Enter copies nothing itself and goes on to the default.
         zeile("Enter ohne Auswahl an Info", gefunden + u"Tab Tab menue:m_info_info Return"_s,
               u"kopiert=vorher; meldungen=; tafeln=; Label3=Aktueller Text"_s);
@@ -342,6 +347,38 @@ private slots:
                 ist.contains(name) ? ist[name] : form.teil(name)->property("text").toString();
             QCOMPARE(name + u'=' + wert, soll);
         }
+    }
+
+    // Started without an archive, each search reads what the lookup finds at that moment: the
+    // user's archive before the installed one, with a text sprho-archiv added meanwhile, then
+    // sprho.dat of the working directory once there is one.
+    void archivsuche()
+    {
+        QTemporaryDir wurzel;
+        const QString eigenes = wurzel.filePath(u"daten/spruchhort/sprho.dat"_s),
+                      beispiel = wurzel.filePath(u"system/spruchhort/sprho.dat"_s),
+                      hier = wurzel.filePath(u"hier"_s), vorher = QDir::currentPath();
+        for (const QString &ordner : {QFileInfo(eigenes).path(), QFileInfo(beispiel).path(), hier})
+            QVERIFY(QDir().mkpath(ordner));
+        qputenv("HOME", wurzel.path().toUtf8());
+        qputenv("XDG_DATA_HOME", wurzel.filePath(u"daten"_s).toUtf8());
+        qputenv("XDG_DATA_DIRS", wurzel.filePath(u"system"_s).toUtf8());
+        QVERIFY(QDir::setCurrent(hier));
+        schreiben(beispiel, gepackt({u"Gruss aus dem Beispiel"_s}));
+        schreiben(eigenes, gepackt({u"Gruss aus dem eigenen Archiv"_s}));
+
+        Testfenster form(true);
+        ablaufen(form, u"Return 'Gruss Return"_s);
+        QCOMPARE(zustand(form)[u"liste"_s], u"Gruss aus dem eigenen Archiv"_s);
+        QProcess hinzufuegen;
+        hinzufuegen.start(QStringLiteral(SPRHO_ARCHIV_WERKZEUG), {u"add"_s, u"Gruss von dir"_s});
+        QVERIFY(hinzufuegen.waitForFinished() && hinzufuegen.exitCode() == 0);
+        ablaufen(form, u"Return"_s);
+        QCOMPARE(zustand(form)[u"liste"_s], u"Gruss aus dem eigenen Archiv|Gruss von dir"_s);
+        schreiben(u"sprho.dat"_s, gepackt({u"Gruss von hier"_s}));
+        ablaufen(form, u"Return"_s);
+        QCOMPARE(zustand(form)[u"liste"_s], u"Gruss von hier"_s);
+        QVERIFY(QDir::setCurrent(vorher));
     }
 };
 
