@@ -145,8 +145,7 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
         if (bestand.texte.contains(text)) {
             k.melden(QStringLiteral("sprho-archiv: „%1“ steht schon in Bereich %2 und wird nicht "
                                     "noch einmal hinzugefügt")
-                         .arg(text)
-                         .arg(bereich));
+                         .arg(text, QString::number(bereich)));
             continue;
         }
         bestand.texte.insert(text);
@@ -167,10 +166,8 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
     }
     k.melden(QStringLiteral("sprho-archiv: „%2“, Bereich %3: Einträge hinzugefügt: %1, Zeichen "
                             "ersetzt: %4%5")
-                 .arg(hinzu)
-                 .arg(pfad)
-                 .arg(bereich)
-                 .arg(ersetzungen ? ersetzungen->anzahl() : 0)
-                 .arg(ersetzungen ? ersetzungen->beispiele() : QString()));
+                 .arg(QString::number(hinzu), pfad, QString::number(bereich),
+                      QString::number(ersetzungen ? ersetzungen->anzahl() : 0),
+                      ersetzungen ? ersetzungen->beispiele() : QString()));
     return status::ok;
 }

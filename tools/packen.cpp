@@ -89,12 +89,12 @@ public:
 
     void aufnehmen(const Textleser::Eintrag &eintrag, const QString &dateiOrt)
     {
-        const QString ort = m_fortune
-                                ? QStringLiteral("%1Eintrag %2 (Zeile %3), ")
-                                      .arg(dateiOrt)
-                                      .arg(eintrag.nummer)
-                                      .arg(eintrag.zeile)
-                                : QStringLiteral("%1Zeile %2, ").arg(dateiOrt).arg(eintrag.zeile);
+        const QString ort =
+            m_fortune
+                ? QStringLiteral("%1Eintrag %2 (Zeile %3), ")
+                      .arg(dateiOrt, QString::number(eintrag.nummer),
+                           QString::number(eintrag.zeile))
+                : QStringLiteral("%1Zeile %2, ").arg(dateiOrt, QString::number(eintrag.zeile));
         QString text = eintrag.text;
         if (m_fortune) {
             if (m_bereich == 0 && marke(text)) {

@@ -148,6 +148,12 @@ private slots:
               u"keine Einträge"_s);
         zeile("random: Bereich leer", u"random --area 2"_s, {}, 1, {},
               u"keine Einträge in Bereich 2"_s);
+        zeile("category: Vorschlag", u"category Freundschaften"_s, {}, 2, {},
+              u"„Freundschaften“; meinten Sie „Freunschaften“? (--list zeigt alle)"_s);
+        zeile("category: zu weit für einen Vorschlag", u"category Hunde"_s, {}, 2, {},
+              u"Kategorie „Hunde“ (--list"_s);
+        zeile("random: Vorschlag", u"random --category=WEIHNACHTEN"_s, {}, 2, {},
+              u"„WEIHNACHTEN“; meinten Sie „Weihnachten“? („sprho-archiv"_s);
         zeile("random: Archiv fehlt, kein Suchlauf", u"random --archive fehlt"_s, {}, 1, {},
               u"„fehlt“ kann nicht gelesen werden"_s);
 
@@ -157,7 +163,7 @@ private slots:
              u"pack --encoding latin1 a b|unpack|unpack --format fortune --area 3 a b|"
              u"add|add - -|check a b|check --archive a b|search --area 3|search a b|"
              u"search --archive|"
-             u"search --archive=|category Hunde|random --area=1 --category Liebe|"
+             u"search --archive=|random --area=1 --category Liebe|"
              u"random --seed -1|random --category=Hund|random --null=1|random x"_s.split(u'|'))
             zeile(qPrintable(u"falsch: "_s + falsch), falsch, {}, 2, {}, u"--help"_s);
     }
@@ -241,10 +247,11 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("nachher");
         QTest::addColumn<QString>("meldung");
-        const QByteArray alt = gepackt({u"# K"_s, u"eins"_s, u"[zwei"_s});
+        // Texts are quoted as they are, whatever they hold.
+        const QByteArray alt = gepackt({u"# K"_s, u"x%1y%2 %%"_s, u"[zwei"_s});
         QTest::newRow("zwei Texte, einer schon da")
-            << alt << QStringList{u"zwei"_s, u"eins"_s} << QByteArray() << 0
-            << alt + gepackt({u"zwei"_s}) << u"„eins“ steht schon in Bereich 0"_s;
+            << alt << QStringList{u"zwei"_s, u"x%1y%2 %%"_s} << QByteArray() << 0
+            << alt + gepackt({u"zwei"_s}) << u"„x%1y%2 %%“ steht schon in Bereich 0 und"_s;
         QTest::newRow("Bereich 1, stdin")
             << alt << QStringList{u"--area=1"_s, u"-"_s, u"drei"_s}
             << QByteArray("zwei\r\n\n  \nvier\nvier\n") << 0
@@ -259,12 +266,12 @@ private slots:
             << alt << QStringList{u"--replace"_s, u"Fünf \u2015 \u4E2D"_s} << QByteArray() << 0
             << alt + gepackt({u"Fünf - zhong"_s}) << u"Zeichen ersetzt: 2"_s;
         // Refused: the archive stays as it was, also when an earlier text could have gone in.
-        QTest::newRow("nicht haltbar") << alt << QStringList{u"gut"_s, u"a\u4E2D"_s} << QByteArray()
-                                       << 1 << alt << u"„a中“, Spalte 2: U+4E2D"_s;
+        QTest::newRow("nicht haltbar") << alt << QStringList{u"gut"_s, u"%2\u4E2D"_s}
+                                       << QByteArray() << 1 << alt << u"„%2中“, Spalte 3: U+4E2D"_s;
         QTest::newRow("wäre ein Kommentar")
             << alt << QStringList{u"#x"_s} << QByteArray() << 1 << alt << u"beginnt mit „#“"_s;
-        QTest::newRow("Zeilenumbruch")
-            << alt << QStringList{u"a\nb"_s} << QByteArray() << 1 << alt << u"Zeilenumbruch"_s;
+        QTest::newRow("Zeilenumbruch") << alt << QStringList{u"%1\n%2"_s} << QByteArray() << 1
+                                       << alt << u"„%1\n%2“, ein Eintrag ist eine Zeile"_s;
         QTest::newRow("leerer Text")
             << alt << QStringList{u" "_s} << QByteArray() << 1 << alt << u"leerer Text"_s;
         QTest::newRow("stdin NUL-Byte")
@@ -308,8 +315,9 @@ private slots:
                      .status,
                  0);
         QCOMPARE(ausfuehren({u"unpack"_s, u"neu.dat"_s, u"-"_s}).aus, "eins\nzwei\nvier\ndrei\n");
-        const Lauf falsch = ausfuehren({u"pack"_s, u"a.txt"_s, u"-"_s, u"neu.dat"_s}, "a\xFF");
-        QVERIFY2(falsch.status == 1 && falsch.fehler.contains(u"„-“, Zeile 1, Spalte 2"_s),
+        schreiben(u"c%1.txt"_s, "a\xFF");
+        const Lauf falsch = ausfuehren({u"pack"_s, u"a.txt"_s, u"c%1.txt"_s, u"neu.dat"_s});
+        QVERIFY2(falsch.status == 1 && falsch.fehler.contains(u"„c%1.txt“, Zeile 1, Spalte 2"_s),
                  qPrintable(falsch.fehler));
 
         const Lauf liste =
@@ -326,6 +334,27 @@ private slots:
                      liste.aus)
                      .aus,
                  gepackt({u"[Anmache eins"_s, u"[Anmache zwei"_s}));
+    }
+
+    // search stops at 100 as the window does and says so just before the count; --all lists every
+    // hit, in the list's order.
+    void sucheAlle()
+    {
+        QStringList zeilen;
+        for (int i = 0; i < 150; ++i)
+            zeilen << u"Treffer %1"_s.arg(i, 3, 10, QChar(u'0'));
+        schreiben(archiv(), gepackt(zeilen));
+        const Lauf begrenzt = ausfuehren({u"search"_s, u"Treffer"_s});
+        QCOMPARE(begrenzt.aus.count('\n'), 100);
+        QVERIFY2(begrenzt.fehler.endsWith(u"--all zeigt alle.\n100 gefundene Einträge!\n"_s),
+                 qPrintable(begrenzt.fehler));
+        std::reverse(zeilen.begin(), zeilen.end());
+        schreiben(archiv(), gepackt(zeilen));
+        const Lauf alle = ausfuehren({u"search"_s, u"--all"_s, u"Treffer"_s});
+        std::reverse(zeilen.begin(), zeilen.end());
+        QCOMPARE(alle.aus, (zeilen.join(u'\n') + u'\n').toUtf8());
+        QCOMPARE(alle.fehler, u"150 gefundene Einträge!\n"_s);
+        QCOMPARE(ausfuehren({u"search"_s, u"Treffer 1"_s}).fehler, u"50 gefundene Einträge!\n"_s);
     }
 
     // Without --archive: the working directory, the user's data folder, then each system data
@@ -367,8 +396,9 @@ private slots:
             Fehlgeraet ein(daten, stelle.second);
             const Lauf entpackt = ausfuehren({u"unpack"_s, u"-"_s, u"-"_s}, {}, false, {}, &ein);
             QVERIFY2(entpackt.status == 1 && entpackt.aus.isEmpty(), stelle.first);
-            for (const QString &befehl : {u"search --area 1"_s, u"category --yes Liebe"_s,
-                                          u"add --archive sprho.dat neu"_s}) {
+            for (const QString &befehl :
+                 {u"search --area 1"_s, u"search --all x"_s, u"category --yes Liebe"_s,
+                  u"add --archive sprho.dat neu"_s}) {
                 const Lauf lauf = ausfuehren(befehl.split(u' '), {}, false, [&] {
                     return std::make_unique<Fehlgeraet>(daten, stelle.second);
                 });
