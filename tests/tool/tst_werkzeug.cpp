@@ -210,7 +210,7 @@ private slots:
     {
         const QByteArray text = "# K\ndoppelt\ndoppelt\n[doppelt\n[\n]w\n\n" +
                                 QByteArray(161, 'x') + "\n" + QByteArray(160, 'y') + "\n";
-        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, text).status, 0);
+        QCOMPARE(ausfuehren({u"pack"_s, u"--force"_s, u"-"_s, archiv()}, text).status, 0);
         const Lauf lauf = ausfuehren({u"check"_s, u"--archive"_s, archiv()});
         QCOMPARE(lauf.status, 0);
         QCOMPARE(QString::fromUtf8(lauf.aus),
@@ -224,7 +224,8 @@ private slots:
     // Ten findings of a kind, then how many more; --all shows every one.
     void pruefenKurz()
     {
-        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, "[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\na")
+        QCOMPARE(ausfuehren({u"pack"_s, u"--force"_s, u"-"_s, archiv()},
+                            "[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\na")
                      .status,
                  0);
         const QString kurz = QString::fromUtf8(ausfuehren({u"check"_s}).aus);
@@ -336,6 +337,71 @@ private slots:
                  gepackt({u"[Anmache eins"_s, u"[Anmache zwei"_s}));
     }
 
+    // pack and unpack replace an existing output only when no line of it (empty ones aside) is
+    // lost, or with --force; a refusal counts the lines, quotes the first as it is, names the ways
+    // on and leaves the file. The output is the file "alt", the input standard input.
+    void keinVerlust_data()
+    {
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<QByteArray>("alt");     // readable lines; packed first for pack
+        QTest::addColumn<QByteArray>("eingabe"); // readable lines; packed first for unpack
+        QTest::addColumn<QString>("meldung");    // empty: replaced
+        QTest::newRow("pack: ein Text kam dazu")
+            << u"pack"_s << QByteArray("a\nx%1y%2 %%\n") << QByteArray("a\n")
+            << u"1 Zeile darin fehlt im neuen Archiv (zuerst Zeile 2: „x%1y%2 %%“).\n"
+               u"„sprho-archiv unpack alt TEXTDATEI“ holt sie"_s;
+        QTest::newRow("pack: ein anderes Archiv")
+            << u"pack"_s << QByteArray("# K\n[b\nc\n\n") << QByteArray("c\n")
+            << u"2 Zeilen darin fehlen"_s;
+        QTest::newRow("pack: Reihenfolge, BOM, CR LF, Leerzeilen, Doppelte")
+            << u"pack"_s << QByteArray("b\n\na\na\n")
+            << QByteArray("\xEF\xBB\xBF"
+                          "a\r\nb\r\nc\n")
+            << QString();
+        QTest::newRow("pack --force")
+            << u"pack --force"_s << QByteArray("a\nb\n") << QByteArray("a\n") << QString();
+        QTest::newRow("unpack: eine Änderung nicht gepackt")
+            << u"unpack"_s << QByteArray("a\r\n%1 neu\n") << QByteArray("a\n")
+            << u"1 Zeile darin fehlt im Archiv (zuerst Zeile 2: „%1 neu“).\nin eine neue Datei"_s;
+        QTest::newRow("unpack: BOM, CR LF, Leerzeilen") << u"unpack"_s
+                                                        << QByteArray("\xEF\xBB\xBF"
+                                                                      "a\r\n\r\nb")
+                                                        << QByteArray("b\na\nc\n") << QString();
+        QTest::newRow("unpack fortune") << u"unpack --format fortune"_s << QByteArray("a\n%\n")
+                                        << QByteArray("a\nb\n") << QString();
+        QTest::newRow("unpack --force")
+            << u"unpack --force"_s << QByteArray("x\n") << QByteArray("a\n") << QString();
+    }
+
+    void keinVerlust()
+    {
+        QFETCH(QString, befehl);
+        QFETCH(QByteArray, alt);
+        QFETCH(QByteArray, eingabe);
+        QFETCH(QString, meldung);
+        const bool packen = befehl.startsWith(u"pack"_s);
+        const auto gepacktAus = [](const QByteArray &text) {
+            return gepackt(QString::fromUtf8(text).split(u'\n').sliced(0, text.count('\n')));
+        };
+        schreiben(u"alt"_s, packen ? gepacktAus(alt) : alt);
+        const QByteArray ein = packen ? eingabe : gepacktAus(eingabe);
+        const QStringList argumente = befehl.split(u' ') + QStringList{u"-"_s};
+        const Lauf lauf = ausfuehren(argumente + QStringList{u"alt"_s}, ein);
+        QFile datei(u"alt"_s);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        if (meldung.isEmpty()) {
+            QCOMPARE(lauf.status, 0);
+            QCOMPARE(datei.readAll(), ausfuehren(argumente + QStringList{u"-"_s}, ein).aus);
+        } else {
+            QCOMPARE(lauf.status, 1);
+            QCOMPARE(datei.readAll(), packen ? gepacktAus(alt) : alt);
+            QVERIFY2(
+                lauf.fehler.contains(u"sprho-archiv: „alt“ bleibt unverändert: "_s + meldung) &&
+                    lauf.fehler.endsWith(u"; --force ersetzt trotzdem.\n"_s),
+                qPrintable(lauf.fehler));
+        }
+    }
+
     // search stops at 100 as the window does and says so just before the count; --all lists every
     // hit, in the list's order.
     void sucheAlle()
@@ -437,7 +503,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QStringList, argumente);
         QFETCH(QStringList, moeglich);
-        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, text).status, 0);
+        QCOMPARE(ausfuehren({u"pack"_s, u"--force"_s, u"-"_s, archiv()}, text).status, 0);
         const QStringList aufruf = QStringList{u"random"_s, u"--archive"_s, archiv()} + argumente;
         const char ende = argumente.contains(u"-0"_s) ? '\0' : '\n';
         const int erwartet = 100; // runs per candidate
