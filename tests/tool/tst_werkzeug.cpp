@@ -437,6 +437,9 @@ private slots:
         const Lauf keins = ausfuehren({u"random"_s});
         QCOMPARE(keins.status, 1);
         QVERIFY2(keins.fehler.contains(orte.join(u", "_s)), qPrintable(keins.fehler));
+        QVERIFY(!ausfuehren({u"add"_s, u"erster"_s}).fehler.contains(u"Kopie"_s)); // from nothing
+        QCOMPARE(ausfuehren({u"unpack"_s, orte[1], u"-"_s}).aus, "erster\n");
+        QVERIFY(QFile::remove(orte[1]));
         for (qsizetype i = orte.size() - 1; i >= 0; --i) {
             QVERIFY(QDir().mkpath(QFileInfo(orte[i]).path()));
             schreiben(orte[i], gepackt({u"[Archiv %1"_s.arg(i)}));
@@ -444,10 +447,13 @@ private slots:
                      u"Archiv %1\n"_s.arg(i).toUtf8());
         }
         QVERIFY(QFile::remove(orte[0]) && QDir(ordner + u"/benutzer"_s).removeRecursively());
-        QCOMPARE(ausfuehren({u"add"_s, u"neu"_s}).status, 0);
+        // The user's archive starts as a copy of the archive found (here the first system one).
+        QVERIFY(ausfuehren({u"add"_s, u"neu"_s})
+                    .fehler.startsWith(u"sprho-archiv: „%1“ angelegt als Kopie von „%2“\n"_s.arg(
+                        orte[1], orte[2])));
         QCOMPARE(ausfuehren({u"unpack"_s, u"--archive"_s, orte[1], u"-"_s}).status,
                  2); // no --archive
-        QCOMPARE(ausfuehren({u"unpack"_s, orte[1], u"-"_s}).aus, "neu\n");
+        QCOMPARE(ausfuehren({u"unpack"_s, orte[1], u"-"_s}).aus, "[Archiv 2\nneu\n");
         QCOMPARE(ausfuehren({u"check"_s}).aus, ausfuehren({u"check"_s, orte[1]}).aus);
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_DATA_DIRS");
