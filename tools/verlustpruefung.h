@@ -13,8 +13,7 @@
 
 // The lines an output is given, remembered by a 64-bit hash each rather than
 // by their bytes: 8 bytes a line, 8 MB for an archive of a million lines. The
-// hash is Qt's qHash over the raw bytes with a fixed seed (SipHash, or AES
-// hashing where the processor has it; murmur for lines of up to 8 bytes). A
+// hash is Qt's own 64-bit qHash over the raw bytes, with a fixed seed. A
 // collision could only make a lost line look kept, never refuse an output
 // that loses nothing; with 64 bits and a million lines it is about one chance
 // in ten million.
