@@ -29,9 +29,7 @@ QByteArray archivzeileFuer(const QString &text, const QString &ort)
     QByteArray bytes;
     if (const auto falsch = archivzeile(text, bytes))
         scheitern(QStringLiteral("%1Spalte %2: %3")
-                      .arg(ort)
-                      .arg(falsch->spalte)
-                      .arg(zeichenName(falsch->zeichen)));
+                      .arg(ort, QString::number(falsch->spalte), zeichenName(falsch->zeichen)));
     return bytes;
 }
 

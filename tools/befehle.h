@@ -21,6 +21,8 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k);
 
 // The names of the categories, in the window's order.
 QStringList kategorienamen();
+// "; meinten Sie „Freunschaften“?" for a name close to a category's, else empty.
+QString kategorieVorschlag(const QString &name);
 // Asks before the guarded category is searched: on a terminal only.
 bool nachfragen(Kanaele &k);
 // The category search for search's and random's sake, asking as above unless

@@ -96,6 +96,19 @@ Bestand bestandLesen(const QString &pfad, qint16 bereich, Kanaele &k)
     return bestand;
 }
 
+// What a new user archive starts from: the archive every other command reads
+// without --archive (the installed sample, where there is one), so that
+// nothing the user could find before disappears once the user's own archive
+// comes first. Empty when there is none: the archive starts empty.
+QString vorlage()
+{
+    for (const QString &ort : archivsuche::orte()) {
+        if (QFileInfo::exists(ort))
+            return ort;
+    }
+    return {};
+}
+
 } // namespace
 
 // Appends texts to an archive without touching a byte already in it.
@@ -123,7 +136,10 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
                                        "bitte noch einmal versuchen")
                             .arg(pfad)
                       : QStringLiteral("„%1.lock“ kann nicht angelegt werden").arg(pfad));
-    Bestand bestand = bestandLesen(pfad, bereich, k);
+    // Looked at under the lock: of two first adds, the later finds the copy.
+    const QString kopiert =
+        zeile.archivGenannt() || QFileInfo::exists(pfad) ? QString() : vorlage();
+    Bestand bestand = bestandLesen(kopiert.isEmpty() ? pfad : kopiert, bereich, k);
     std::optional<Ersetzungen> ersetzungen;
     if (zeile.ersetzen())
         ersetzungen.emplace();
@@ -145,8 +161,7 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
         if (bestand.texte.contains(text)) {
             k.melden(QStringLiteral("sprho-archiv: „%1“ steht schon in Bereich %2 und wird nicht "
                                     "noch einmal hinzugefügt")
-                         .arg(text)
-                         .arg(bereich));
+                         .arg(text, QString::number(bereich)));
             continue;
         }
         bestand.texte.insert(text);
@@ -164,13 +179,14 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
         if (!ziel.oeffnen() || !ziel.schreiben(bestand.bytes) || !ziel.schreiben(neu) ||
             !ziel.abschliessen())
             scheitern(ziel.fehler());
+        if (!kopiert.isEmpty())
+            k.melden(QStringLiteral("sprho-archiv: „%1“ angelegt als Kopie von „%2“")
+                         .arg(pfad, kopiert));
     }
     k.melden(QStringLiteral("sprho-archiv: „%2“, Bereich %3: Einträge hinzugefügt: %1, Zeichen "
                             "ersetzt: %4%5")
-                 .arg(hinzu)
-                 .arg(pfad)
-                 .arg(bereich)
-                 .arg(ersetzungen ? ersetzungen->anzahl() : 0)
-                 .arg(ersetzungen ? ersetzungen->beispiele() : QString()));
+                 .arg(QString::number(hinzu), pfad, QString::number(bereich),
+                      QString::number(ersetzungen ? ersetzungen->anzahl() : 0),
+                      ersetzungen ? ersetzungen->beispiele() : QString()));
     return status::ok;
 }

@@ -8,6 +8,7 @@
 #include "tools/befehlszeile.h"
 #include "tools/eingabequelle.h"
 #include "tools/textleser.h"
+#include "tools/verlustpruefung.h"
 
 #include <QFileInfo>
 
@@ -19,6 +20,16 @@ namespace {
 
 const QString formatName = QStringLiteral("format");
 const QString fortuneName = QStringLiteral("fortune");
+const QString erzwingenName = QStringLiteral("force");
+
+// The lines the output will hold, kept unless nothing is there to lose: the
+// output is standard output or a device, or --force replaces it anyway.
+std::optional<Zeilenbestand> bestandFuer(const QString &ausgabe, const Befehlszeile &zeile)
+{
+    if (zeile.gesetzt(erzwingenName) || !ersetztDatei(ausgabe))
+        return std::nullopt;
+    return Zeilenbestand();
+}
 
 // --format lines|fortune, shared by pack and unpack; --area only goes with
 // fortune files, whose entries carry no marker of their own.
@@ -79,9 +90,9 @@ void abschliessen(Ausgabeziel &ziel)
 class Packer {
 public:
     Packer(Ausgabeziel &ziel, Textleser::Format format, qint16 bereich, bool auslassen,
-           bool ersetzen, Kanaele &k)
+           bool ersetzen, Zeilenbestand *bestand, Kanaele &k)
         : m_ziel(ziel), m_fortune(format == Textleser::Format::Fortune), m_bereich(bereich),
-          m_auslassen(auslassen), m_k(k)
+          m_auslassen(auslassen), m_bestand(bestand), m_k(k)
     {
         if (ersetzen)
             m_ersetzungen.emplace();
@@ -89,12 +100,12 @@ public:
 
     void aufnehmen(const Textleser::Eintrag &eintrag, const QString &dateiOrt)
     {
-        const QString ort = m_fortune
-                                ? QStringLiteral("%1Eintrag %2 (Zeile %3), ")
-                                      .arg(dateiOrt)
-                                      .arg(eintrag.nummer)
-                                      .arg(eintrag.zeile)
-                                : QStringLiteral("%1Zeile %2, ").arg(dateiOrt).arg(eintrag.zeile);
+        const QString ort =
+            m_fortune
+                ? QStringLiteral("%1Eintrag %2 (Zeile %3), ")
+                      .arg(dateiOrt, QString::number(eintrag.nummer),
+                           QString::number(eintrag.zeile))
+                : QStringLiteral("%1Zeile %2, ").arg(dateiOrt, QString::number(eintrag.zeile));
         QString text = eintrag.text;
         if (m_fortune) {
             if (m_bereich == 0 && marke(text)) {
@@ -113,7 +124,10 @@ public:
         }
         if (m_ersetzungen)
             text = m_ersetzungen->ersetzen(text, ort);
-        schreiben(m_ziel, archivzeileFuer(text, ort) + "\r\n");
+        const QByteArray zeile = archivzeileFuer(text, ort);
+        if (m_bestand)
+            m_bestand->aufnehmen(zeile);
+        schreiben(m_ziel, zeile + "\r\n");
         if (!text.startsWith(u'#'))
             ++m_geschrieben;
     }
@@ -134,6 +148,7 @@ private:
     bool m_fortune;
     qint16 m_bereich;
     bool m_auslassen;
+    Zeilenbestand *m_bestand; // null: nothing to check
     Kanaele &m_k;
     std::optional<Ersetzungen> m_ersetzungen;
     qint64 m_geschrieben = 0;
@@ -178,6 +193,7 @@ int packen(const QStringList &argumente, Kanaele &k)
     zeile.wert(QStringLiteral("encoding"),
                QStringLiteral("--encoding erwartet utf-8 oder windows-1252"));
     zeile.schalter({QStringLiteral("skip")});
+    zeile.schalter({erzwingenName});
     if (!zeile.lesen(argumente, k))
         return status::ok;
     QStringList eingaben = zeile.argumente();
@@ -201,8 +217,9 @@ int packen(const QStringList &argumente, Kanaele &k)
     }
     Ausgabeziel ziel(ausgabe, k.aus);
     ausgabeOeffnen(ziel);
+    std::optional<Zeilenbestand> bestand = bestandFuer(ausgabe, zeile);
     Packer packer(ziel, format, zeile.bereich(), zeile.gesetzt(QStringLiteral("skip")),
-                  zeile.ersetzen(), k);
+                  zeile.ersetzen(), bestand ? &*bestand : nullptr, k);
     for (std::size_t i = 0; i < geraete.size(); ++i) {
         Textleser leser(*geraete[i], eingaben[qsizetype(i)], format, kodierung);
         if (eingaben.size() > 1)
@@ -216,6 +233,16 @@ int packen(const QStringList &argumente, Kanaele &k)
         if (format == Textleser::Format::Fortune && anzahl == 0)
             scheitern(QStringLiteral("„%1“ enthält keinen Eintrag").arg(eingaben[qsizetype(i)]));
     }
+    if (bestand) {
+        // The way back for a text packed from one file: unpack into it.
+        const bool eineDatei = format == Textleser::Format::Zeilen && eingaben.size() == 1 &&
+                               eingaben.first() != QStringLiteral("-");
+        bestand->abschliessen();
+        archivVerlustAbweisen(ausgabe, *bestand,
+                              QStringLiteral("„sprho-archiv unpack ") + ausgabe + u' ' +
+                                  (eineDatei ? eingaben.first() : QStringLiteral("TEXTDATEI")) +
+                                  QStringLiteral("“ holt sie erst in den Text"));
+    }
     abschliessen(ziel);
     k.melden(packer.zusammenfassung());
     return status::ok;
@@ -227,6 +254,7 @@ int entpacken(const QStringList &argumente, Kanaele &k)
 {
     Befehlszeile zeile(QStringLiteral("unpack"), {Gemeinsam::Bereich});
     zeile.wert(formatName, QStringLiteral("--format erwartet lines oder fortune"));
+    zeile.schalter({erzwingenName});
     if (!zeile.lesen(argumente, k))
         return status::ok;
     const QStringList pfade = zeile.argumente();
@@ -242,6 +270,7 @@ int entpacken(const QStringList &argumente, Kanaele &k)
         scheitern(quelle.fehler());
     Ausgabeziel ziel(pfade.last(), k.aus);
     ausgabeOeffnen(ziel);
+    std::optional<Zeilenbestand> bestand = bestandFuer(pfade.last(), zeile);
     ArchivLeser leser(*ein);
     if (!leser.oeffnen())
         scheitern(leser.fehler());
@@ -251,7 +280,10 @@ int entpacken(const QStringList &argumente, Kanaele &k)
         ++nummer;
         if (!fortune) {
             warnen(k, nummer, roh, false);
-            schreiben(ziel, klartext(roh).toUtf8() + '\n');
+            const QByteArray text = klartext(roh).toUtf8();
+            if (bestand)
+                bestand->textAufnehmen(text);
+            schreiben(ziel, text + '\n');
             continue;
         }
         const auto gelesen = eintrag(roh);
@@ -270,10 +302,30 @@ int entpacken(const QStringList &argumente, Kanaele &k)
                                     "nicht unverändert zurück (Leerraum am Rand, Zeilenumbruch "
                                     "oder nur „%“)")
                          .arg(nummer));
-        schreiben(ziel, text.toUtf8() + "\n%\n");
+        const QByteArray bytes = text.toUtf8();
+        if (bestand) {
+            bestand->textAufnehmen(bytes);
+            bestand->aufnehmen("%");
+        }
+        schreiben(ziel, bytes + "\n%\n");
     }
     if (leser.fehlgeschlagen())
         scheitern(leser.fehler());
+    if (bestand) {
+        // Packing the text replaces the whole archive: the way back only for
+        // a text of all its lines, from an archive that is a file.
+        const QString zurueck = QStringLiteral("in eine neue Datei auspacken und beide "
+                                               "zusammenführen");
+        bestand->abschliessen();
+        textVerlustAbweisen(pfade.last(), *bestand,
+                            fortune || archiv == QStringLiteral("-")
+                                ? zurueck
+                                : QStringLiteral("„sprho-archiv pack ") + pfade.last() + u' ' +
+                                      archiv +
+                                      QStringLiteral("“ bringt sie erst ins Archiv (lehnt "
+                                                     "auch das ab: ") +
+                                      zurueck + u')');
+    }
     abschliessen(ziel);
     return status::ok;
 }

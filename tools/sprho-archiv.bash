@@ -64,11 +64,11 @@ _sprho_archiv()
 
     local optionen
     case ${COMP_WORDS[1]} in
-        pack) optionen='--format --encoding --replace --skip --area --help' ;;
-        unpack) optionen='--format --area --help' ;;
+        pack) optionen='--format --encoding --replace --skip --area --force --help' ;;
+        unpack) optionen='--format --area --force --help' ;;
         add) optionen='--archive --area --replace --help' ;;
         check) optionen='--all --archive --help' ;;
-        search) optionen='--archive --area --null -0 --help' ;;
+        search) optionen='--archive --area --all --null -0 --help' ;;
         category) optionen='--archive --yes --list --null -0 --help' ;;
         random) optionen='--archive --area --category --yes --seed --null -0 --help' ;;
         *) return ;;

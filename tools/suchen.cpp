@@ -1,9 +1,16 @@
+#include "archive/archiv_leser.h"
 #include "search/meldungen.h"
+#include "search/puffersuche.h"
 #include "search/speicher_anzeige.h"
 #include "search/suchmaschine.h"
 #include "tools/abbruch.h"
 #include "tools/befehle.h"
 #include "tools/befehlszeile.h"
+#include "tools/naechster_name.h"
+
+#include <limits>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -22,10 +29,36 @@ void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
     k.melden(anzeige.anzahlMeldung());
 }
 
+[[noreturn]] void suchfehler(const QString &archiv, const QString &grund)
+{
+    scheitern(QStringLiteral("Suchlauf fehlgeschlagen: „%1“: %2").arg(archiv, grund));
+}
+
 [[noreturn]] void suchfehler(const Suchmaschine &maschine)
 {
-    scheitern(QStringLiteral("Suchlauf fehlgeschlagen: „%1“: %2")
-                  .arg(maschine.archivPfad(), maschine.fehler()));
+    suchfehler(maschine.archivPfad(), maschine.fehler());
+}
+
+// A main-area pass without the window's limit of 100, for people who check
+// an archive. The window keeps its limit, so the engine keeps it too; this
+// runs the engine's own scan over the whole archive, so that the hits are
+// exactly the lines a pass would list if it never stopped.
+void alleTreffer(const QString &archiv, const QString &begriff, SpeicherAnzeige &anzeige,
+                 Kanaele &k)
+{
+    auto leser = k.archivOeffnen ? std::make_unique<ArchivLeser>(k.archivOeffnen())
+                                 : std::make_unique<ArchivLeser>(archiv);
+    std::vector<std::vector<Fundstelle>> funde;
+    if (!leser->oeffnen() ||
+        !hauptbereichDurchsuchen(*leser, {Zeilentest(leerzeichenEntfernen(begriff))},
+                                 std::numeric_limits<std::size_t>::max(), funde,
+                                 [] { return false; }))
+        suchfehler(archiv, leser->fehler());
+    QStringList texte;
+    for (const Fundstelle &fund : funde.front())
+        texte.append(fund.text);
+    anzeige.ergebnisseHinzufuegen(texte);
+    anzeige.anzahlSetzen(meldungen::anzahl(texte.size()));
 }
 
 } // namespace
@@ -49,6 +82,13 @@ QStringList kategorienamen()
     return maschine.kategorien().namen();
 }
 
+QString kategorieVorschlag(const QString &name)
+{
+    const auto naechster = naechsterName(name, kategorienamen());
+    return naechster ? QStringLiteral("; meinten Sie „") + *naechster + QStringLiteral("“?")
+                     : QString();
+}
+
 bool nachfragen(Kanaele &k)
 {
     k.melden(meldungen::versautFrage);
@@ -65,16 +105,28 @@ int suchen(const QStringList &argumente, Kanaele &k)
 {
     Befehlszeile zeile(QStringLiteral("search"),
                        {Gemeinsam::Archiv, Gemeinsam::Bereich, Gemeinsam::Null});
+    zeile.schalter({QStringLiteral("all")});
     if (!zeile.lesen(argumente, k))
         return status::ok;
     if (zeile.argumente().size() > 1)
         falschBedient(nurEinBegriff);
 
-    Suchmaschine maschine(zeile.archiv(), k.archivOeffnen);
-    maschine.bereichWaehlen(zeile.bereich());
+    const QString begriff = zeile.argumente().value(0);
+    const bool hauptbereich = zeile.bereich() == 0;
     SpeicherAnzeige anzeige;
-    if (maschine.suchlauf(zeile.argumente().value(0), anzeige) != Suchmaschine::Ausgang::Erledigt)
-        suchfehler(maschine);
+    if (hauptbereich && zeile.gesetzt(QStringLiteral("all"))) {
+        alleTreffer(zeile.archiv(), begriff, anzeige, k);
+    } else {
+        // The list-only areas list everything anyway.
+        Suchmaschine maschine(zeile.archiv(), k.archivOeffnen);
+        maschine.bereichWaehlen(zeile.bereich());
+        if (maschine.suchlauf(begriff, anzeige) != Suchmaschine::Ausgang::Erledigt)
+            suchfehler(maschine);
+        if (hauptbereich && anzeige.eintraege().size() == Suchmaschine::trefferGrenze)
+            k.melden(QStringLiteral("Hinweis: Wie im Fenster endet die Suche nach %1 Treffern; "
+                                    "--all zeigt alle.")
+                         .arg(Suchmaschine::trefferGrenze));
+    }
     ausgeben(k, anzeige, zeile.nul());
     return status::ok;
 }
@@ -98,7 +150,8 @@ int kategorie(const QStringList &argumente, Kanaele &k)
         falschBedient(QStringLiteral("category erwartet einen NAMEN oder --list"));
     const QString name = zeile.argumente().first();
     if (!kategorienamen().contains(name))
-        falschBedient(QStringLiteral("unbekannte Kategorie „%1“ (--list zeigt alle)").arg(name));
+        falschBedient(QStringLiteral("unbekannte Kategorie „%1“%2 (--list zeigt alle)")
+                          .arg(name, kategorieVorschlag(name)));
 
     Suchmaschine maschine(zeile.archiv(), k.archivOeffnen);
     maschine.kateg_laden();

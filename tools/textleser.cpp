@@ -26,8 +26,7 @@ bool Textleser::naechsteZeile(QString &zeile)
         bytes.chop(1);
     if (m_format == Format::Fortune && bytes.contains('\0'))
         scheitern(QStringLiteral("%1Zeile %2: ein NUL-Byte; das ist keine Textdatei")
-                      .arg(m_ort)
-                      .arg(m_zeile));
+                      .arg(m_ort, QString::number(m_zeile)));
     if (m_kodierung == Kodierung::Windows1252) {
         zeile = cp1252::dekodiere(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         return true;
@@ -37,9 +36,8 @@ bool Textleser::naechsteZeile(QString &zeile)
         m_utf8.resetState();
         scheitern(QStringLiteral("%1Zeile %2, Spalte %3: ungültiges UTF-8 (--encoding "
                                  "windows-1252 liest Windows-Dateien)")
-                      .arg(m_ort)
-                      .arg(m_zeile)
-                      .arg(zeile.indexOf(QChar::ReplacementCharacter) + 1));
+                      .arg(m_ort, QString::number(m_zeile),
+                           QString::number(zeile.indexOf(QChar::ReplacementCharacter) + 1)));
     }
     return true;
 }
@@ -61,8 +59,7 @@ bool Textleser::naechster(Eintrag &eintrag)
         if (getrimmt == QStringLiteral("%%"))
             scheitern(QStringLiteral("%1Zeile %2: „%%“ ist kein Trenner; Einträge trennt eine "
                                      "Zeile, die nur „%“ enthält")
-                          .arg(m_ort)
-                          .arg(m_zeile));
+                          .arg(m_ort, QString::number(m_zeile)));
         const bool endet = !gelesen || getrimmt == QStringLiteral("%");
         if (endet && !teile.isEmpty()) {
             eintrag = {teile.join(u' '), ++m_eintraege, anfang};

@@ -40,7 +40,8 @@ QString ausBereich(const QString &archiv, qint16 bereich, Zufall &zufall)
     if (leser.fehlgeschlagen())
         unlesbar(archiv, leser.fehler());
     if (anzahl == 0)
-        scheitern(QStringLiteral("„%1“ hat keine Einträge in Bereich %2").arg(archiv).arg(bereich));
+        scheitern(QStringLiteral("„%1“ hat keine Einträge in Bereich %2")
+                      .arg(archiv, QString::number(bereich)));
     return klartext(gewaehlt);
 }
 
@@ -83,9 +84,9 @@ int zufall(const QStringList &argumente, Kanaele &k)
         falschBedient(QStringLiteral("--area und --category schließen einander aus"));
     const QString name = zeile.wertVon(QStringLiteral("category"));
     if (kategorie && !kategorienamen().contains(name))
-        falschBedient(QStringLiteral("unbekannte Kategorie „%1“ („sprho-archiv category --list“ "
-                                     "zeigt alle)")
-                          .arg(name));
+        falschBedient(QStringLiteral("unbekannte Kategorie „%1“%2 („sprho-archiv category "
+                                     "--list“ zeigt alle)")
+                          .arg(name, kategorieVorschlag(name)));
 
     Zufall zufall;
     if (zeile.gesetzt(QStringLiteral("seed"))) {

@@ -51,11 +51,6 @@ cp texte.txt vorher.txt
 [ "$(status pack texte.txt ./texte.txt)" = 2 ] || fehler "pack over its own input"
 cmp -s texte.txt vorher.txt || fehler "pack overwrote its input"
 
-# The greeting of ~/.bashrc from any folder: the installed sample is found.
-mkdir -p system/spruchhort && cp sprho.dat system/spruchhort/
-gruss=$(cd / && HOME=$ordner XDG_DATA_DIRS=$ordner/system "$werkzeug" random --area 1)
-[ "$gruss" = Anmache ] || fehler "greeting printed: $gruss"
-
 # The completion: the values right after "--area=", the options of add.
 angeboten=$(bash -c 'source "$1"
     COMP_WORDS=(sprho-archiv random --area =); COMP_CWORD=3; _sprho_archiv x; echo "${COMPREPLY[*]}"

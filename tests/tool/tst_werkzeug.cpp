@@ -148,6 +148,12 @@ private slots:
               u"keine Einträge"_s);
         zeile("random: Bereich leer", u"random --area 2"_s, {}, 1, {},
               u"keine Einträge in Bereich 2"_s);
+        zeile("category: Vorschlag", u"category Freundschaften"_s, {}, 2, {},
+              u"„Freundschaften“; meinten Sie „Freunschaften“? (--list zeigt alle)"_s);
+        zeile("category: zu weit für einen Vorschlag", u"category Hunde"_s, {}, 2, {},
+              u"Kategorie „Hunde“ (--list"_s);
+        zeile("random: Vorschlag", u"random --category=WEIHNACHTEN"_s, {}, 2, {},
+              u"„WEIHNACHTEN“; meinten Sie „Weihnachten“? („sprho-archiv"_s);
         zeile("random: Archiv fehlt, kein Suchlauf", u"random --archive fehlt"_s, {}, 1, {},
               u"„fehlt“ kann nicht gelesen werden"_s);
 
@@ -157,7 +163,7 @@ private slots:
              u"pack --encoding latin1 a b|unpack|unpack --format fortune --area 3 a b|"
              u"add|add - -|check a b|check --archive a b|search --area 3|search a b|"
              u"search --archive|"
-             u"search --archive=|category Hunde|random --area=1 --category Liebe|"
+             u"search --archive=|random --area=1 --category Liebe|"
              u"random --seed -1|random --category=Hund|random --null=1|random x"_s.split(u'|'))
             zeile(qPrintable(u"falsch: "_s + falsch), falsch, {}, 2, {}, u"--help"_s);
     }
@@ -204,7 +210,7 @@ private slots:
     {
         const QByteArray text = "# K\ndoppelt\ndoppelt\n[doppelt\n[\n]w\n\n" +
                                 QByteArray(161, 'x') + "\n" + QByteArray(160, 'y') + "\n";
-        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, text).status, 0);
+        QCOMPARE(ausfuehren({u"pack"_s, u"--force"_s, u"-"_s, archiv()}, text).status, 0);
         const Lauf lauf = ausfuehren({u"check"_s, u"--archive"_s, archiv()});
         QCOMPARE(lauf.status, 0);
         QCOMPARE(QString::fromUtf8(lauf.aus),
@@ -218,7 +224,8 @@ private slots:
     // Ten findings of a kind, then how many more; --all shows every one.
     void pruefenKurz()
     {
-        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, "[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\na")
+        QCOMPARE(ausfuehren({u"pack"_s, u"--force"_s, u"-"_s, archiv()},
+                            "[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\n[\na")
                      .status,
                  0);
         const QString kurz = QString::fromUtf8(ausfuehren({u"check"_s}).aus);
@@ -241,10 +248,11 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("nachher");
         QTest::addColumn<QString>("meldung");
-        const QByteArray alt = gepackt({u"# K"_s, u"eins"_s, u"[zwei"_s});
+        // Texts are quoted as they are, whatever they hold.
+        const QByteArray alt = gepackt({u"# K"_s, u"x%1y%2 %%"_s, u"[zwei"_s});
         QTest::newRow("zwei Texte, einer schon da")
-            << alt << QStringList{u"zwei"_s, u"eins"_s} << QByteArray() << 0
-            << alt + gepackt({u"zwei"_s}) << u"„eins“ steht schon in Bereich 0"_s;
+            << alt << QStringList{u"zwei"_s, u"x%1y%2 %%"_s} << QByteArray() << 0
+            << alt + gepackt({u"zwei"_s}) << u"„x%1y%2 %%“ steht schon in Bereich 0 und"_s;
         QTest::newRow("Bereich 1, stdin")
             << alt << QStringList{u"--area=1"_s, u"-"_s, u"drei"_s}
             << QByteArray("zwei\r\n\n  \nvier\nvier\n") << 0
@@ -259,12 +267,12 @@ private slots:
             << alt << QStringList{u"--replace"_s, u"Fünf \u2015 \u4E2D"_s} << QByteArray() << 0
             << alt + gepackt({u"Fünf - zhong"_s}) << u"Zeichen ersetzt: 2"_s;
         // Refused: the archive stays as it was, also when an earlier text could have gone in.
-        QTest::newRow("nicht haltbar") << alt << QStringList{u"gut"_s, u"a\u4E2D"_s} << QByteArray()
-                                       << 1 << alt << u"„a中“, Spalte 2: U+4E2D"_s;
+        QTest::newRow("nicht haltbar") << alt << QStringList{u"gut"_s, u"%2\u4E2D"_s}
+                                       << QByteArray() << 1 << alt << u"„%2中“, Spalte 3: U+4E2D"_s;
         QTest::newRow("wäre ein Kommentar")
             << alt << QStringList{u"#x"_s} << QByteArray() << 1 << alt << u"beginnt mit „#“"_s;
-        QTest::newRow("Zeilenumbruch")
-            << alt << QStringList{u"a\nb"_s} << QByteArray() << 1 << alt << u"Zeilenumbruch"_s;
+        QTest::newRow("Zeilenumbruch") << alt << QStringList{u"%1\n%2"_s} << QByteArray() << 1
+                                       << alt << u"„%1\n%2“, ein Eintrag ist eine Zeile"_s;
         QTest::newRow("leerer Text")
             << alt << QStringList{u" "_s} << QByteArray() << 1 << alt << u"leerer Text"_s;
         QTest::newRow("stdin NUL-Byte")
@@ -308,8 +316,9 @@ private slots:
                      .status,
                  0);
         QCOMPARE(ausfuehren({u"unpack"_s, u"neu.dat"_s, u"-"_s}).aus, "eins\nzwei\nvier\ndrei\n");
-        const Lauf falsch = ausfuehren({u"pack"_s, u"a.txt"_s, u"-"_s, u"neu.dat"_s}, "a\xFF");
-        QVERIFY2(falsch.status == 1 && falsch.fehler.contains(u"„-“, Zeile 1, Spalte 2"_s),
+        schreiben(u"c%1.txt"_s, "a\xFF");
+        const Lauf falsch = ausfuehren({u"pack"_s, u"a.txt"_s, u"c%1.txt"_s, u"neu.dat"_s});
+        QVERIFY2(falsch.status == 1 && falsch.fehler.contains(u"„c%1.txt“, Zeile 1, Spalte 2"_s),
                  qPrintable(falsch.fehler));
 
         const Lauf liste =
@@ -328,6 +337,92 @@ private slots:
                  gepackt({u"[Anmache eins"_s, u"[Anmache zwei"_s}));
     }
 
+    // pack and unpack replace an existing output only when no line of it (empty ones aside) is
+    // lost, or with --force; a refusal counts the lines, quotes the first as it is, names the ways
+    // on and leaves the file. The output is the file "alt", the input standard input.
+    void keinVerlust_data()
+    {
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<QByteArray>("alt");     // readable lines; packed first for pack
+        QTest::addColumn<QByteArray>("eingabe"); // readable lines; packed first for unpack
+        QTest::addColumn<QString>("meldung");    // empty: replaced
+        QTest::newRow("pack: ein Text kam dazu")
+            << u"pack"_s << QByteArray("a\nx%1y%2 %%\n") << QByteArray("a\n")
+            << u"1 Zeile darin fehlt im neuen Archiv (zuerst Zeile 2: „x%1y%2 %%“).\n"
+               u"„sprho-archiv unpack alt TEXTDATEI“ holt sie"_s;
+        QTest::newRow("pack: ein anderes Archiv")
+            << u"pack"_s << QByteArray("# K\n[b\nc\n\n") << QByteArray("c\n")
+            << u"2 Zeilen darin fehlen"_s;
+        QTest::newRow("pack: Reihenfolge, BOM, CR LF, Leerzeilen, Doppelte")
+            << u"pack"_s << QByteArray("b\n\na\na\n")
+            << QByteArray("\xEF\xBB\xBF"
+                          "a\r\nb\r\nc\n")
+            << QString();
+        QTest::newRow("pack --force")
+            << u"pack --force"_s << QByteArray("a\nb\n") << QByteArray("a\n") << QString();
+        QTest::newRow("unpack: eine Änderung nicht gepackt")
+            << u"unpack"_s << QByteArray("a\r\n%1 neu\n") << QByteArray("a\n")
+            << u"1 Zeile darin fehlt im Archiv (zuerst Zeile 2: „%1 neu“).\nin eine neue Datei"_s;
+        QTest::newRow("unpack: BOM, CR LF, Leerzeilen") << u"unpack"_s
+                                                        << QByteArray("\xEF\xBB\xBF"
+                                                                      "a\r\n\r\nb")
+                                                        << QByteArray("b\na\nc\n") << QString();
+        QTest::newRow("unpack fortune") << u"unpack --format fortune"_s << QByteArray("a\n%\n")
+                                        << QByteArray("a\nb\n") << QString();
+        QTest::newRow("unpack --force")
+            << u"unpack --force"_s << QByteArray("x\n") << QByteArray("a\n") << QString();
+    }
+
+    void keinVerlust()
+    {
+        QFETCH(QString, befehl);
+        QFETCH(QByteArray, alt);
+        QFETCH(QByteArray, eingabe);
+        QFETCH(QString, meldung);
+        const bool packen = befehl.startsWith(u"pack"_s);
+        const auto gepacktAus = [](const QByteArray &text) {
+            return gepackt(QString::fromUtf8(text).split(u'\n').sliced(0, text.count('\n')));
+        };
+        schreiben(u"alt"_s, packen ? gepacktAus(alt) : alt);
+        const QByteArray ein = packen ? eingabe : gepacktAus(eingabe);
+        const QStringList argumente = befehl.split(u' ') + QStringList{u"-"_s};
+        const Lauf lauf = ausfuehren(argumente + QStringList{u"alt"_s}, ein);
+        QFile datei(u"alt"_s);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        if (meldung.isEmpty()) {
+            QCOMPARE(lauf.status, 0);
+            QCOMPARE(datei.readAll(), ausfuehren(argumente + QStringList{u"-"_s}, ein).aus);
+        } else {
+            QCOMPARE(lauf.status, 1);
+            QCOMPARE(datei.readAll(), packen ? gepacktAus(alt) : alt);
+            QVERIFY2(
+                lauf.fehler.contains(u"sprho-archiv: „alt“ bleibt unverändert: "_s + meldung) &&
+                    lauf.fehler.endsWith(u"; --force ersetzt trotzdem.\n"_s),
+                qPrintable(lauf.fehler));
+        }
+    }
+
+    // search stops at 100 as the window does and says so just before the count; --all lists every
+    // hit, in the list's order.
+    void sucheAlle()
+    {
+        QStringList zeilen;
+        for (int i = 0; i < 150; ++i)
+            zeilen << u"Treffer %1"_s.arg(i, 3, 10, QChar(u'0'));
+        schreiben(archiv(), gepackt(zeilen));
+        const Lauf begrenzt = ausfuehren({u"search"_s, u"Treffer"_s});
+        QCOMPARE(begrenzt.aus.count('\n'), 100);
+        QVERIFY2(begrenzt.fehler.endsWith(u"--all zeigt alle.\n100 gefundene Einträge!\n"_s),
+                 qPrintable(begrenzt.fehler));
+        std::reverse(zeilen.begin(), zeilen.end());
+        schreiben(archiv(), gepackt(zeilen));
+        const Lauf alle = ausfuehren({u"search"_s, u"--all"_s, u"Treffer"_s});
+        std::reverse(zeilen.begin(), zeilen.end());
+        QCOMPARE(alle.aus, (zeilen.join(u'\n') + u'\n').toUtf8());
+        QCOMPARE(alle.fehler, u"150 gefundene Einträge!\n"_s);
+        QCOMPARE(ausfuehren({u"search"_s, u"Treffer 1"_s}).fehler, u"50 gefundene Einträge!\n"_s);
+    }
+
     // Without --archive: the working directory, the user's data folder, then each system data
     // folder; none found names every place tried. add never writes into a system folder.
     void archivsuche()
@@ -342,6 +437,9 @@ private slots:
         const Lauf keins = ausfuehren({u"random"_s});
         QCOMPARE(keins.status, 1);
         QVERIFY2(keins.fehler.contains(orte.join(u", "_s)), qPrintable(keins.fehler));
+        QVERIFY(!ausfuehren({u"add"_s, u"erster"_s}).fehler.contains(u"Kopie"_s)); // from nothing
+        QCOMPARE(ausfuehren({u"unpack"_s, orte[1], u"-"_s}).aus, "erster\n");
+        QVERIFY(QFile::remove(orte[1]));
         for (qsizetype i = orte.size() - 1; i >= 0; --i) {
             QVERIFY(QDir().mkpath(QFileInfo(orte[i]).path()));
             schreiben(orte[i], gepackt({u"[Archiv %1"_s.arg(i)}));
@@ -349,10 +447,13 @@ private slots:
                      u"Archiv %1\n"_s.arg(i).toUtf8());
         }
         QVERIFY(QFile::remove(orte[0]) && QDir(ordner + u"/benutzer"_s).removeRecursively());
-        QCOMPARE(ausfuehren({u"add"_s, u"neu"_s}).status, 0);
+        // The user's archive starts as a copy of the archive found (here the first system one).
+        QVERIFY(ausfuehren({u"add"_s, u"neu"_s})
+                    .fehler.startsWith(u"sprho-archiv: „%1“ angelegt als Kopie von „%2“\n"_s.arg(
+                        orte[1], orte[2])));
         QCOMPARE(ausfuehren({u"unpack"_s, u"--archive"_s, orte[1], u"-"_s}).status,
                  2); // no --archive
-        QCOMPARE(ausfuehren({u"unpack"_s, orte[1], u"-"_s}).aus, "neu\n");
+        QCOMPARE(ausfuehren({u"unpack"_s, orte[1], u"-"_s}).aus, "[Archiv 2\nneu\n");
         QCOMPARE(ausfuehren({u"check"_s}).aus, ausfuehren({u"check"_s, orte[1]}).aus);
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_DATA_DIRS");
@@ -367,8 +468,9 @@ private slots:
             Fehlgeraet ein(daten, stelle.second);
             const Lauf entpackt = ausfuehren({u"unpack"_s, u"-"_s, u"-"_s}, {}, false, {}, &ein);
             QVERIFY2(entpackt.status == 1 && entpackt.aus.isEmpty(), stelle.first);
-            for (const QString &befehl : {u"search --area 1"_s, u"category --yes Liebe"_s,
-                                          u"add --archive sprho.dat neu"_s}) {
+            for (const QString &befehl :
+                 {u"search --area 1"_s, u"search --all x"_s, u"category --yes Liebe"_s,
+                  u"add --archive sprho.dat neu"_s}) {
                 const Lauf lauf = ausfuehren(befehl.split(u' '), {}, false, [&] {
                     return std::make_unique<Fehlgeraet>(daten, stelle.second);
                 });
@@ -407,7 +509,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QStringList, argumente);
         QFETCH(QStringList, moeglich);
-        QCOMPARE(ausfuehren({u"pack"_s, u"-"_s, archiv()}, text).status, 0);
+        QCOMPARE(ausfuehren({u"pack"_s, u"--force"_s, u"-"_s, archiv()}, text).status, 0);
         const QStringList aufruf = QStringList{u"random"_s, u"--archive"_s, archiv()} + argumente;
         const char ende = argumente.contains(u"-0"_s) ? '\0' : '\n';
         const int erwartet = 100; // runs per candidate
