@@ -4,6 +4,7 @@
 #include "version.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <iostream>
 
@@ -31,14 +32,22 @@ Aufruf beenden(std::ostream &strom, const QString &text, int status)
 }
 
 // The window would open and fail only at the first search; better to say so
-// at once.
+// at once. Before the application exists the system's error texts are
+// English, so the usual reasons are said in German here.
 std::optional<QString> unlesbar(const QString &archiv)
 {
     ArchivLeser leser(archiv);
     if (leser.oeffnen())
         return std::nullopt;
-    return QStringLiteral("sprho: Archiv „%1“ kann nicht gelesen werden: %2\n")
-        .arg(archiv, leser.fehler());
+    const QFileInfo info(archiv);
+    QString grund = leser.fehler();
+    if (!info.exists())
+        grund = QStringLiteral("die Datei gibt es nicht");
+    else if (info.isDir())
+        grund = QStringLiteral("ist ein Ordner");
+    else if (!info.isReadable())
+        grund = QStringLiteral("keine Leserechte");
+    return QStringLiteral("sprho: Archiv „%1“ kann nicht gelesen werden: %2\n").arg(archiv, grund);
 }
 
 // Without any of these the toolkit finds no display and aborts with a text in

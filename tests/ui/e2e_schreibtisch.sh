@@ -26,12 +26,12 @@ if [ -z "${SPRHO_IN_XVFB:-}" ]; then
     aufruf 2 2 "sprho: nur ein ARCHIV erwartet, nicht auch „-v“" -- a.dat -v
     # What keeps the window from opening is said before it opens: status 1, the path as given.
     kein() { echo "sprho: Archiv „$1“ kann nicht gelesen werden: $2"; }
-    aufruf 1 2 "$(kein "$ordner/%1 fehlt.dat" "No such file or directory")" "$ordner/%1 fehlt.dat"
-    aufruf 1 2 "$(kein "$ordner" "ist keine gewöhnliche Datei")" "$ordner"
+    aufruf 1 2 "$(kein "$ordner/%1 fehlt.dat" "die Datei gibt es nicht")" "$ordner/%1 fehlt.dat"
+    aufruf 1 2 "$(kein "$ordner" "ist ein Ordner")" "$ordner"
     # root reads any file; a kernel setting that is write-only is one root cannot read either.
     gesperrt=$ordner/gesperrt.dat && : >"$gesperrt" && chmod 000 "$gesperrt"
     [ -r "$gesperrt" ] && gesperrt=/proc/sys/vm/compact_memory
-    [ -f "$gesperrt" ] && [ ! -r "$gesperrt" ] && aufruf 1 2 "$(kein "$gesperrt" "Permission denied")" "$gesperrt" ||
+    [ -f "$gesperrt" ] && [ ! -r "$gesperrt" ] && aufruf 1 2 "$(kein "$gesperrt" "keine Leserechte")" "$gesperrt" ||
         echo "e2e: übersprungen: keine Datei, die $(id -un) nicht lesen kann" >&2
     aufruf 1 2 "sprho: keine grafische Anzeige für das Fenster: DISPLAY, WAYLAND_DISPLAY und QT_QPA_PLATFORM sind nicht gesetzt"
     type -P xvfb-run xdotool xwininfo xprop openbox >/dev/null ||
