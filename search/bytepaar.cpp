@@ -28,11 +28,21 @@ int haeufigkeit(unsigned char byte)
     return tabelle[byte];
 }
 
-std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes)
+std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes, Paarart art)
 {
     const auto seltenheit = [&](std::size_t i) {
         return haeufigkeit(static_cast<unsigned char>(bytes[i]));
     };
+    if (art == Paarart::Nachbarn) {
+        if (bytes.size() == 1)
+            return {0, 0};
+        std::size_t beste = 0;
+        for (std::size_t j = 1; j + 1 < bytes.size(); ++j) {
+            if (seltenheit(j) + seltenheit(j + 1) < seltenheit(beste) + seltenheit(beste + 1))
+                beste = j;
+        }
+        return {beste, beste + 1};
+    }
     std::size_t a = 0;
     for (std::size_t j = 1; j < bytes.size(); ++j) {
         if (seltenheit(j) < seltenheit(a))

@@ -19,6 +19,12 @@ struct Bytepaar {
 // case ignored: higher is more common, 0 is rare.
 int haeufigkeit(unsigned char byte);
 
-// The positions of the two rarest bytes, in order (the same position twice
-// for a single byte); bytes must not be empty.
-std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes);
+// Which two bytes of a run of plain characters make its pair: the rarest two
+// anywhere, or the rarest two side by side (for the scan that looks for many
+// pairs at once and needs them all at one distance).
+enum class Paarart { Seltenste, Nachbarn };
+
+// The positions of the two bytes, in order (the same position twice for a
+// single byte); bytes must not be empty.
+std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes,
+                                                     Paarart art = Paarart::Seltenste);

@@ -74,8 +74,12 @@ Teilstringsuche::Teilstringsuche(const QString &muster)
     m_zweite = formen(byte(m_anker));
 
     // For a scan across whole blocks the rarest two bytes of all are best.
-    const auto [vorn, hinten] = seltensteStellen(m_muster);
-    m_paar = {formen(byte(vorn)), formen(byte(hinten)), hinten - vorn};
+    const auto paar = [&](Paarart art) {
+        const auto [vorn, hinten] = seltensteStellen(m_muster, art);
+        return Bytepaar{formen(byte(vorn)), formen(byte(hinten)), hinten - vorn};
+    };
+    m_paar = paar(Paarart::Seltenste);
+    m_nachbarpaar = paar(Paarart::Nachbarn);
 }
 
 bool Teilstringsuche::restGleich(const unsigned char *stelle) const
