@@ -15,6 +15,7 @@ ArchivLeser::ArchivLeser(std::unique_ptr<QIODevice> geraet)
 
 bool ArchivLeser::oeffnen()
 {
+    m_vorausleser.reset(); // a helper of an earlier read stops before the file is opened again
     // A directory opens fine on some systems and then fails every read;
     // refuse it up front so the caller gets one clear failure.
     if (m_geraet == &m_datei) {
@@ -28,7 +29,6 @@ bool ArchivLeser::oeffnen()
             return false;
         }
     }
-    m_vorausleser.reset();
     m_daten = m_puffer.get();
     m_imStueck = false;
     m_gelesen = 0;

@@ -36,9 +36,16 @@ std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes, Paa
     if (art == Paarart::Nachbarn) {
         if (bytes.size() == 1)
             return {0, 0};
+        const std::size_t breite = std::min<std::size_t>(3, bytes.size());
+        const auto summe = [&](std::size_t j) {
+            int s = 0;
+            for (std::size_t k = j; k < j + breite; ++k)
+                s += seltenheit(k);
+            return s;
+        };
         std::size_t beste = 0;
-        for (std::size_t j = 1; j + 1 < bytes.size(); ++j) {
-            if (seltenheit(j) + seltenheit(j + 1) < seltenheit(beste) + seltenheit(beste + 1))
+        for (std::size_t j = 1; j + breite <= bytes.size(); ++j) {
+            if (summe(j) < summe(beste))
                 beste = j;
         }
         return {beste, beste + 1};

@@ -14,8 +14,13 @@ Vektorpaar vektorpaar(const Bytepaar &paar)
     };
     const unsigned char vm = maske(paar.vorn);
     const unsigned char hm = maske(paar.hinten);
-    return {vm, static_cast<unsigned char>(paar.vorn[0] | vm), hm,
-            static_cast<unsigned char>(paar.hinten[0] | hm), paar.abstand};
+    Vektorpaar v{vm, static_cast<unsigned char>(paar.vorn[0] | vm), hm,
+                 static_cast<unsigned char>(paar.hinten[0] | hm), paar.abstand};
+    if (paar.dahinter) {
+        v.dahinterMaske = maske(*paar.dahinter);
+        v.dahinterWert = static_cast<unsigned char>((*paar.dahinter)[0] | v.dahinterMaske);
+    }
+    return v;
 }
 
 void Nibbeltabellen::eintragen(unsigned char maske, unsigned char wert, unsigned char gruppe)
@@ -39,6 +44,7 @@ Paarsatz::Paarsatz(std::vector<Vektorpaar> paare_) : paare(std::move(paare_))
         vorn.eintragen(paare[p].vornMaske, paare[p].vornWert, gruppe);
         (paare[p].abstand == 0 ? hintenGleich : hintenDaneben)
             .eintragen(paare[p].hintenMaske, paare[p].hintenWert, gruppe);
+        dahinter.eintragen(paare[p].dahinterMaske, paare[p].dahinterWert, gruppe);
     }
 }
 
@@ -174,19 +180,23 @@ __attribute__((target("avx2"))) std::size_t mitAvx2Nachbarn(const unsigned char 
     const Avx2Nibbeltabellen vorn = avx2Tabellen(satz.vorn);
     const Avx2Nibbeltabellen daneben = avx2Tabellen(satz.hintenDaneben);
     const Avx2Nibbeltabellen gleich = avx2Tabellen(satz.hintenGleich);
+    const Avx2Nibbeltabellen dahinter = avx2Tabellen(satz.dahinter);
     const __m256i null = _mm256_setzero_si256();
     std::size_t i = von;
-    for (; i + 33 <= n; i += 32) {
+    for (; i + 34 <= n; i += 32) {
         const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i));
         const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i + 1));
-        const __m256i moeglich = _mm256_and_si256(
-            gruppen(v, vorn), _mm256_or_si256(gruppen(w, daneben), gruppen(v, gleich)));
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + i + 2));
+        const __m256i moeglich =
+            _mm256_and_si256(_mm256_and_si256(gruppen(v, vorn), gruppen(x, dahinter)),
+                             _mm256_or_si256(gruppen(w, daneben), gruppen(v, gleich)));
         auto stellen =
             ~static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(moeglich, null)));
         for (; stellen != 0; stellen &= stellen - 1) {
             const std::size_t stelle = i + static_cast<unsigned>(__builtin_ctz(stellen));
             for (const Vektorpaar &paar : paare) {
-                if (passtAn(b, stelle, paar))
+                if (passtAn(b, stelle, paar) &&
+                    (b[stelle + 2] | paar.dahinterMaske) == paar.dahinterWert)
                     return stelle;
             }
         }

@@ -13,6 +13,9 @@
 struct Vektorpaar {
     unsigned char vornMaske, vornWert, hintenMaske, hintenWert;
     std::size_t abstand;
+    // The byte behind a pair of neighbours (Bytepaar::dahinter); every byte
+    // fits the mask 0xff.
+    unsigned char dahinterMaske = 0xff, dahinterWert = 0xff;
 };
 
 Vektorpaar vektorpaar(const Bytepaar &paar);
@@ -36,14 +39,14 @@ struct Nibbeltabellen {
 // The pairs of one block's scan, and what the scans work out from them once
 // rather than at every call. Pair p belongs to group p % 8 of the tables;
 // each pair's back byte is entered in hintenGleich when it is its front byte
-// (distance 0), else in hintenDaneben.
+// (distance 0), else in hintenDaneben; the byte behind it in dahinter.
 struct Paarsatz {
     Paarsatz() = default;
     explicit Paarsatz(std::vector<Vektorpaar> paare_);
 
     std::vector<Vektorpaar> paare;
     std::size_t groessterAbstand = 0;
-    Nibbeltabellen vorn, hintenDaneben, hintenGleich;
+    Nibbeltabellen vorn, hintenDaneben, hintenGleich, dahinter;
 };
 
 // The ways a block is scanned: one place after the other, sixteen places at

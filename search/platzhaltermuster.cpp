@@ -74,7 +74,11 @@ std::optional<Bytepaar> Platzhaltermuster::bytepaar(Paarart art) const
                 const auto h = static_cast<unsigned char>(lauf[hinten]);
                 const int summe = haeufigkeit(v) + (vorn == hinten ? haeufigste : haeufigkeit(h));
                 if (!bestes || summe < besteHaeufigkeit) {
-                    bestes = Bytepaar{{v, v}, {h, h}, hinten - vorn};
+                    bestes = Bytepaar{{v, v}, {h, h}, hinten - vorn, std::nullopt};
+                    if (art == Paarart::Nachbarn && hinten > vorn && hinten + 1 < lauf.size()) {
+                        const auto d = static_cast<unsigned char>(lauf[hinten + 1]);
+                        bestes->dahinter = {d, d};
+                    }
                     besteHaeufigkeit = summe;
                 }
             }
