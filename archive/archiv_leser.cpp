@@ -2,7 +2,22 @@
 
 #include <QFileInfo>
 
+#include <cstdlib>
 #include <cstring>
+#include <thread>
+
+namespace {
+
+// Whether the machine has a core to spare for the helper: the load average
+// of the last minute leaves at least one idle.
+bool einKernFrei()
+{
+    const unsigned kerne = std::thread::hardware_concurrency();
+    double last = 0;
+    return kerne >= 2 && getloadavg(&last, 1) == 1 && last <= kerne - 1.0;
+}
+
+} // namespace
 
 ArchivLeser::ArchivLeser(const QString &pfad) : m_datei(pfad), m_geraet(&m_datei) {}
 
@@ -91,8 +106,12 @@ bool ArchivLeser::nachladen()
         m_dateiende = true;
     m_ende += static_cast<std::size_t>(gelesen);
     m_gelesen += static_cast<std::size_t>(gelesen);
-    if (m_vorauslesenErlaubt && !m_dateiende && m_gelesen >= vorauslesenNach * blockgroesse)
-        m_vorausleser = std::make_unique<Vorausleser>(*m_geraet, blockgroesse, vorraum);
+    if (m_vorauslesen != Vorauslesen::Nie && !m_dateiende &&
+        m_gelesen >= vorauslesenNach * blockgroesse) {
+        if (m_vorauslesen == Vorauslesen::Immer || einKernFrei())
+            m_vorausleser = std::make_unique<Vorausleser>(*m_geraet, 2 * blockgroesse, vorraum);
+        m_vorauslesen = Vorauslesen::Nie; // asked once per read
+    }
     return true;
 }
 

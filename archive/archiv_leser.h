@@ -6,6 +6,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
@@ -34,8 +35,16 @@ public:
     // longer than a few blocks, a helper thread reads the next blocks while
     // the caller works on one (see Vorausleser). What the reader hands out
     // stays the same; the thread ends with the reader or schliessen().
-    // Short archives never start it: a thread costs more than they take.
-    void vorauslesenErlauben() { m_vorauslesenErlaubt = true; }
+    // Short archives never start it: a thread costs more than they take. Nor
+    // does a busy machine (WennKernFrei: the load average leaves no core
+    // free): there the two threads take turns on one core, and every
+    // hand-over waits for the scheduler (measured: the pass took longer).
+    // The more generous of two calls holds (a test's Immer stays).
+    enum class Vorauslesen { Nie, WennKernFrei, Immer };
+    void vorauslesenErlauben(Vorauslesen wann = Vorauslesen::WennKernFrei)
+    {
+        m_vorauslesen = std::max(m_vorauslesen, wann);
+    }
 
     // The next block of whole lines: it starts at the beginning of a line and
     // ends just after a line's terminator, or at the end of the file. The view
@@ -80,7 +89,7 @@ private:
     std::string_view m_block; // what naechsteZeile has not handed out yet
     QString m_fehler;
 
-    bool m_vorauslesenErlaubt = false;
+    Vorauslesen m_vorauslesen = Vorauslesen::Nie;
     std::size_t m_gelesen = 0; // bytes the reader read itself
     bool m_imStueck = false;   // m_daten is in a piece the helper must get back
     // Last, so that it stops before the device it reads goes.

@@ -57,7 +57,8 @@ private slots:
             };
             const auto leser = neu(), bloecke = neu();
             QVERIFY(leser->oeffnen() && bloecke->oeffnen());
-            leser->vorauslesenErlauben(); // the blocks are read without the helper
+            leser->vorauslesenErlauben(
+                ArchivLeser::Vorauslesen::Immer); // the blocks are read without the helper
             QList<QByteArray> gelesen;
             std::string_view zeile;
             while (leser->naechsteZeile(zeile))
@@ -91,7 +92,7 @@ private slots:
                 ArchivLeser leser(geraet);
                 QVERIFY(leser.oeffnen());
                 if (voraus)
-                    leser.vorauslesenErlauben();
+                    leser.vorauslesenErlauben(ArchivLeser::Vorauslesen::Immer);
                 QByteArray alles;
                 std::string_view block;
                 while (leser.naechsterBlock(block))
@@ -116,7 +117,7 @@ private slots:
         schreiben(pfad, datei);
         ArchivLeser leser(pfad);
         QVERIFY(leser.oeffnen());
-        leser.vorauslesenErlauben();
+        leser.vorauslesenErlauben(ArchivLeser::Vorauslesen::Immer);
         QByteArray alles;
         std::string_view block;
         while (leser.naechsterBlock(block)) {

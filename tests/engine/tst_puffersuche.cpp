@@ -93,6 +93,7 @@ private slots:
                 Fehlgeraet geraet(archiv, -1, jeLesen);
                 ArchivLeser leser(geraet);
                 QVERIFY(leser.oeffnen());
+                leser.vorauslesenErlauben(ArchivLeser::Vorauslesen::Immer);
                 std::vector<std::vector<Fundstelle>> funde;
                 QVERIFY(hauptbereichDurchsuchen(
                     leser, tests, bedarf, funde, [] { return false; }, abtastung));
