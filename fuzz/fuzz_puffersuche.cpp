@@ -1,7 +1,8 @@
 // The block scan against the plain line-by-line reference, on any archive and
-// any terms: every scan this processor has over the same blocks, then one
-// pass or chain of the engine in one area. The substring test also meets,
-// line by line, the reference's own, written from the rules.
+// any terms: every scan this processor has over the same blocks (with three
+// byte pairs or more, as two or more terms bring, AVX2's scan for all pairs
+// at once), then one pass or chain of the engine in one area. The substring
+// test also meets, line by line, the reference's own, written from the rules.
 // Input: one byte for the set-up (bits 0-2: how many bytes each read of the
 // engine hands out and how many lines each block of the scans holds, 3-4: the
 // area, 5: a chain, 6-7: how many hits each term needs in the scans), then up

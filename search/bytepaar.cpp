@@ -28,11 +28,28 @@ int haeufigkeit(unsigned char byte)
     return tabelle[byte];
 }
 
-std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes)
+std::pair<std::size_t, std::size_t> seltensteStellen(std::string_view bytes, Paarart art)
 {
     const auto seltenheit = [&](std::size_t i) {
         return haeufigkeit(static_cast<unsigned char>(bytes[i]));
     };
+    if (art == Paarart::Nachbarn) {
+        if (bytes.size() == 1)
+            return {0, 0};
+        const std::size_t breite = std::min<std::size_t>(3, bytes.size());
+        const auto summe = [&](std::size_t j) {
+            int s = 0;
+            for (std::size_t k = j; k < j + breite; ++k)
+                s += seltenheit(k);
+            return s;
+        };
+        std::size_t beste = 0;
+        for (std::size_t j = 1; j + breite <= bytes.size(); ++j) {
+            if (summe(j) < summe(beste))
+                beste = j;
+        }
+        return {beste, beste + 1};
+    }
     std::size_t a = 0;
     for (std::size_t j = 1; j < bytes.size(); ++j) {
         if (seltenheit(j) < seltenheit(a))

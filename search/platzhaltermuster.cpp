@@ -54,7 +54,7 @@ bool Platzhaltermuster::ohnePlatzhalter() const
                        [](const Teil &teil) { return teil.art == Art::Zeichen; });
 }
 
-std::optional<Bytepaar> Platzhaltermuster::bytepaar() const
+std::optional<Bytepaar> Platzhaltermuster::bytepaar(Paarart art) const
 {
     // The rarest pair within a piece of plain characters; a single plain
     // character counts as if its partner were the commonest.
@@ -69,12 +69,16 @@ std::optional<Bytepaar> Platzhaltermuster::bytepaar() const
                 ++j;
             if (j > i) {
                 const std::string_view lauf = std::string_view(stueck.klartext).substr(i, j - i);
-                const auto [vorn, hinten] = seltensteStellen(lauf);
+                const auto [vorn, hinten] = seltensteStellen(lauf, art);
                 const auto v = static_cast<unsigned char>(lauf[vorn]);
                 const auto h = static_cast<unsigned char>(lauf[hinten]);
                 const int summe = haeufigkeit(v) + (vorn == hinten ? haeufigste : haeufigkeit(h));
                 if (!bestes || summe < besteHaeufigkeit) {
-                    bestes = Bytepaar{{v, v}, {h, h}, hinten - vorn};
+                    bestes = Bytepaar{{v, v}, {h, h}, hinten - vorn, std::nullopt};
+                    if (art == Paarart::Nachbarn && hinten > vorn && hinten + 1 < lauf.size()) {
+                        const auto d = static_cast<unsigned char>(lauf[hinten + 1]);
+                        bestes->dahinter = {d, d};
+                    }
                     besteHaeufigkeit = summe;
                 }
             }

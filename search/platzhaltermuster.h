@@ -41,9 +41,9 @@ public:
     // True when the pattern holds no wildcard: it matches the one line that
     // is exactly the term.
     bool ohnePlatzhalter() const;
-    // The rarest two bytes of a run of plain characters, which every
+    // Two bytes of a run of plain characters (see Paarart), which every
     // matching line holds; nothing when the pattern has none.
-    std::optional<Bytepaar> bytepaar() const;
+    std::optional<Bytepaar> bytepaar(Paarart art = Paarart::Seltenste) const;
 
 private:
     enum class Art : std::uint8_t { Stern, Beliebig, Ziffer, Zeichen, Klasse, Nie };

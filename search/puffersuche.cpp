@@ -40,7 +40,7 @@ public:
 private:
     bool suchtNoch(std::size_t test) const { return m_funde[test].size() < m_bedarf; }
     bool alleFertig() const;
-    void paareSammeln();
+    void paareSammeln(Abtastung abtastung);
     std::size_t naechsteStelle(std::size_t von) const;
     std::optional<Blockzeile> zeileUm(std::size_t stelle) const;
     bool stehtAn(std::size_t test, std::size_t stelle) const;
@@ -57,7 +57,7 @@ private:
     CrZaehlung m_crZaehlung;
 
     // The pairs of the tests still looking, and the test each belongs to.
-    std::vector<Vektorpaar> m_paare;
+    Paarsatz m_satz;
     std::vector<std::size_t> m_paarVon;
     bool m_jedeZeile = false; // a test still looking fits lines without particular bytes
 
@@ -71,23 +71,31 @@ Blockabtastung::Blockabtastung(std::string_view block, qint64 ersteZeile,
                                const std::vector<Zeilentest> &tests, std::size_t bedarf,
                                std::vector<std::vector<Fundstelle>> &funde, Abtastung abtastung)
     : m_block(block), m_bytes(reinterpret_cast<const unsigned char *>(block.data())),
-      m_tests(tests), m_bedarf(bedarf), m_funde(funde), m_paarsuche(paarsuche(abtastung)),
-      m_crZaehlung(crZaehlung(abtastung)), m_gesehen(tests.size(), keine), m_zeile(ersteZeile)
+      m_tests(tests), m_bedarf(bedarf), m_funde(funde), m_crZaehlung(crZaehlung(abtastung)),
+      m_gesehen(tests.size(), keine), m_zeile(ersteZeile)
 {
-    paareSammeln();
+    paareSammeln(abtastung);
 }
 
-void Blockabtastung::paareSammeln()
+// Many pairs are looked for together, which takes another choice of pairs.
+void Blockabtastung::paareSammeln(Abtastung abtastung)
 {
+    std::size_t anzahl = 0;
+    for (std::size_t i = 0; i < m_tests.size(); ++i)
+        anzahl += suchtNoch(i) ? m_tests[i].paare().size() : 0;
+    const Paarart art = paarart(abtastung, anzahl);
+    m_paarsuche = paarsuche(abtastung, art);
+    std::vector<Vektorpaar> paare;
     for (std::size_t i = 0; i < m_tests.size(); ++i) {
         if (!suchtNoch(i))
             continue;
         m_jedeZeile = m_jedeZeile || m_tests[i].jedeZeile();
-        for (const Bytepaar &paar : m_tests[i].paare()) {
-            m_paare.push_back(vektorpaar(paar));
+        for (const Bytepaar &paar : m_tests[i].paare(art)) {
+            paare.push_back(vektorpaar(paar));
             m_paarVon.push_back(i);
         }
     }
+    m_satz = Paarsatz(std::move(paare));
 }
 
 bool Blockabtastung::alleFertig() const
@@ -100,7 +108,7 @@ std::size_t Blockabtastung::naechsteStelle(std::size_t von) const
 {
     if (m_jedeZeile)
         return von;
-    return m_paarsuche(m_bytes, von, m_block.size(), m_paare);
+    return m_paarsuche(m_bytes, von, m_block.size(), m_satz);
 }
 
 // The line around a place: after the previous terminator, up to the next CR.
@@ -124,9 +132,9 @@ bool Blockabtastung::stehtAn(std::size_t test, std::size_t stelle) const
 {
     if (m_jedeZeile)
         return true;
-    for (std::size_t p = 0; p < m_paare.size(); ++p) {
-        if (m_paarVon[p] == test && stelle + m_paare[p].abstand < m_block.size() &&
-            passtAn(m_bytes, stelle, m_paare[p]))
+    for (std::size_t p = 0; p < m_satz.paare.size(); ++p) {
+        if (m_paarVon[p] == test && stelle + m_satz.paare[p].abstand < m_block.size() &&
+            passtAn(m_bytes, stelle, m_satz.paare[p]))
             return true;
     }
     return false;
@@ -168,7 +176,7 @@ bool Blockabtastung::alleHabenGesehen(std::size_t anfang) const
 // later in the same line is still seen.
 void Blockabtastung::abtasten()
 {
-    if (!m_jedeZeile && m_paare.empty())
+    if (!m_jedeZeile && m_satz.paare.empty())
         return; // no line can be a hit
     std::optional<Blockzeile> zeile;
     std::size_t pos = 0;
@@ -203,6 +211,7 @@ bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &
                              const std::function<bool()> &genug, Abtastung abtastung)
 {
     funde.assign(tests.size(), {});
+    leser.vorauslesenErlauben();
     qint64 ersteZeile = 1;
     std::string_view block;
     while (!genug() && leser.naechsterBlock(block)) {

@@ -74,8 +74,15 @@ Teilstringsuche::Teilstringsuche(const QString &muster)
     m_zweite = formen(byte(m_anker));
 
     // For a scan across whole blocks the rarest two bytes of all are best.
-    const auto [vorn, hinten] = seltensteStellen(m_muster);
-    m_paar = {formen(byte(vorn)), formen(byte(hinten)), hinten - vorn};
+    const auto paar = [&](Paarart art) {
+        const auto [vorn, hinten] = seltensteStellen(m_muster, art);
+        Bytepaar p{formen(byte(vorn)), formen(byte(hinten)), hinten - vorn, std::nullopt};
+        if (art == Paarart::Nachbarn && hinten > vorn && hinten + 1 < m_muster.size())
+            p.dahinter = formen(byte(hinten + 1));
+        return p;
+    };
+    m_paar = paar(Paarart::Seltenste);
+    m_nachbarpaar = paar(Paarart::Nachbarn);
 }
 
 bool Teilstringsuche::restGleich(const unsigned char *stelle) const

@@ -25,9 +25,12 @@ public:
     bool leer() const { return m_muster.empty() && !m_unmoeglich; }
     // True when no line can hold the term.
     bool unmoeglich() const { return m_unmoeglich; }
-    // The term's two rarest bytes, in their order in the term: where the
-    // first of them stands, a hit's line is.
-    Bytepaar bytepaar() const { return m_paar; }
+    // Two bytes of the term (see Paarart), in their order in the term: where
+    // the first of them stands, a hit's line is.
+    Bytepaar bytepaar(Paarart art = Paarart::Seltenste) const
+    {
+        return art == Paarart::Seltenste ? m_paar : m_nachbarpaar;
+    }
 
 private:
     bool restGleich(const unsigned char *stelle) const;
@@ -42,4 +45,5 @@ private:
     std::array<unsigned char, 2> m_zweite{};
     std::size_t m_anker = 0;
     Bytepaar m_paar;
+    Bytepaar m_nachbarpaar;
 };

@@ -25,7 +25,10 @@ public:
 
     // Byte pairs of which every hit holds at least one; none when no line
     // can be a hit. Only while jedeZeile() is false.
-    const std::vector<Bytepaar> &paare() const { return m_paare; }
+    const std::vector<Bytepaar> &paare(Paarart art = Paarart::Seltenste) const
+    {
+        return art == Paarart::Seltenste ? m_paare : m_nachbarpaare;
+    }
     // True when a hit need hold no particular bytes: every line is tested.
     bool jedeZeile() const { return m_jedeZeile; }
 
@@ -33,5 +36,6 @@ private:
     Teilstringsuche m_teilstring;
     Platzhaltermuster m_muster;
     std::vector<Bytepaar> m_paare;
+    std::vector<Bytepaar> m_nachbarpaare;
     bool m_jedeZeile = false;
 };
