@@ -24,8 +24,8 @@ if [ -z "${SPRHO_IN_XVFB:-}" ]; then
     aufruf 2 2 "sprho: unbekannte Option „--hilfe“" --hilfe
     aufruf 2 2 "sprho: nur ein ARCHIV erwartet, nicht auch „b.dat“" a.dat b.dat
     aufruf 2 2 "sprho: nur ein ARCHIV erwartet, nicht auch „-v“" -- a.dat -v
-    type -P xvfb-run xdotool xwininfo xprop openbox >/dev/null ||
-        scheitern "xvfb-run, xdotool, x11-utils, openbox: scripts/setup installiert sie"
+    source "$(dirname "$0")/../hilfsprogramme.sh"
+    brauchen xvfb-run xdotool xwininfo xprop openbox
     exec xvfb-run -a -s "-screen 0 1024x768x24" env SPRHO_IN_XVFB=1 "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb # ctest asks every test for the headless platform
