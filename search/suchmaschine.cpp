@@ -167,6 +167,7 @@ Suchmaschine::Ausgang Suchmaschine::kette(const std::array<QString, 6> &begriffe
         }
     } else {
         std::vector<Zeilentest> tests;
+        tests.reserve(begriffe.size());
         for (const QString &begriff : begriffe)
             tests.emplace_back(leerzeichenEntfernen(begriff));
         std::vector<std::vector<Fundstelle>> funde;

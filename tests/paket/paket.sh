@@ -7,6 +7,9 @@ bau=$(realpath "$1") quelle=$(realpath "$2") version=$3
 ordner=$bau/paketpruefung
 rm -rf "$ordner" && mkdir -p "$ordner"
 export LC_ALL=C.UTF-8
+source "$(dirname "$0")/../hilfsprogramme.sh"
+brauchen dpkg-deb dpkg-shlibdeps lintian appstreamcli desktop-file-validate man hardening-check \
+    x86_64-w64-mingw32-windres cpp /usr/share/mingw-w64/include
 
 befunde=0
 befund() { echo "FEHLER: $*" >&2; befunde=$((befunde + 1)); }

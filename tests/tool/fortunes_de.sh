@@ -7,6 +7,8 @@ set -euo pipefail
 werkzeug=$1
 quelle=/usr/share/games/fortunes/de
 export LC_ALL=C.UTF-8
+source "$(dirname "$0")/../hilfsprogramme.sh"
+brauchen "$quelle" perl strfile fortune
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 cd "$ordner"
@@ -55,7 +57,7 @@ fi
 [ ! -s warnungen.txt ] || fehler "unpack warnt: $(head -3 warnungen.txt)"
 strfile export > strfile.txt || fehler "strfile: $(cat strfile.txt)"
 grep -q "There were $n strings" strfile.txt || fehler "strfile: $(cat strfile.txt)"
-spruch=$(/usr/games/fortune "$ordner/export") # one entry, one line, as written
+spruch=$(fortune "$ordner/export") # one entry, one line, as written
 grep -qxF "$spruch" gelesen.txt || fehler "fortune zeigt keinen Eintrag: $spruch"
 "$werkzeug" pack --format fortune export zurueck.dat 2>/dev/null
 cmp -s sprho.dat zurueck.dat || fehler "aus dem Export gepackt ist das Archiv ein anderes"

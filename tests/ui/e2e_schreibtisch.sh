@@ -34,8 +34,8 @@ if [ -z "${SPRHO_IN_XVFB:-}" ]; then
     [ -f "$gesperrt" ] && [ ! -r "$gesperrt" ] && aufruf 1 2 "$(kein "$gesperrt" "keine Leserechte")" "$gesperrt" ||
         echo "e2e: übersprungen: keine Datei, die $(id -un) nicht lesen kann" >&2
     aufruf 1 2 "sprho: keine grafische Anzeige für das Fenster: DISPLAY, WAYLAND_DISPLAY und QT_QPA_PLATFORM sind nicht gesetzt"
-    type -P xvfb-run xdotool xwininfo xprop openbox >/dev/null ||
-        scheitern "xvfb-run, xdotool, x11-utils, openbox: scripts/setup installiert sie"
+    source "$(dirname "$0")/../hilfsprogramme.sh"
+    brauchen xvfb-run xdotool xwininfo xprop openbox
     exec xvfb-run -a -s "-screen 0 1024x768x24" env SPRHO_IN_XVFB=1 "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb # ctest asks every test for the headless platform

@@ -3,7 +3,8 @@
 set -euo pipefail
 programm=$(realpath "$1") werkzeug=$(realpath "$2")
 scheitern() { echo "e2e: $*" >&2; exit 1; }
-type -P xvfb-run xdotool xclip >/dev/null || scheitern "xvfb-run, xdotool, xclip: scripts/setup installiert sie"
+source "$(dirname "$0")/../hilfsprogramme.sh"
+brauchen xvfb-run xdotool xclip
 [ -n "${SPRHO_IN_XVFB:-}" ] || exec xvfb-run -a -s "-screen 0 1024x768x24" env SPRHO_IN_XVFB=1 "$0" "$@"
 export QT_QPA_PLATFORM=xcb # ctest asks every test for the headless platform
 ordner=$(mktemp -d) pid=
