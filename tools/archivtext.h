@@ -15,10 +15,6 @@
 // column of the first character in the way.
 QByteArray archivzeileFuer(const QString &text, const QString &ort);
 
-// The marker ("#", "[" or "]") a main-area text begins with, which would make
-// it a comment or a list entry when read back.
-std::optional<QChar> marke(const QString &text);
-
 // Replaces what cannot be held (--replace) and keeps count: how many
 // characters, and the first few places for the summary.
 class Ersetzungen {

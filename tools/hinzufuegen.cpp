@@ -152,12 +152,11 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
                       QStringLiteral("ein Eintrag ist eine Zeile; ein Zeilenumbruch geht nicht"));
         if (ersetzungen)
             text = ersetzungen->ersetzen(text, ort);
-        if (bereich == 0 && marke(text))
+        if (bereich == 0 && markeAmAnfang(text))
             scheitern(ort + QStringLiteral("beginnt mit „%1“ und würde als Kommentar oder "
                                            "Listeneintrag gelesen")
-                                .arg(*marke(text)));
-        const QString mitMarke = bereich == 0 ? text : (bereich == 1 ? u'[' : u']') + text;
-        const QByteArray bytes = archivzeileFuer(mitMarke, ort);
+                                .arg(*markeAmAnfang(text)));
+        const QByteArray bytes = archivzeileFuer(mitBereichsmarke(text, bereich), ort);
         if (bestand.texte.contains(text)) {
             k.melden(QStringLiteral("sprho-archiv: „%1“ steht schon in Bereich %2 und wird nicht "
                                     "noch einmal hinzugefügt")

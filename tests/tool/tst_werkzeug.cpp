@@ -269,8 +269,8 @@ private slots:
         // Refused: the archive stays as it was, also when an earlier text could have gone in.
         QTest::newRow("nicht haltbar") << alt << QStringList{u"gut"_s, u"%2\u4E2D"_s}
                                        << QByteArray() << 1 << alt << u"„%2中“, Spalte 3: U+4E2D"_s;
-        QTest::newRow("wäre ein Kommentar")
-            << alt << QStringList{u"#x"_s} << QByteArray() << 1 << alt << u"beginnt mit „#“"_s;
+        QTest::newRow("wäre ein Weicheier-Eintrag")
+            << alt << QStringList{u"]x"_s} << QByteArray() << 1 << alt << u"beginnt mit „]“"_s;
         QTest::newRow("Zeilenumbruch") << alt << QStringList{u"%1\n%2"_s} << QByteArray() << 1
                                        << alt << u"„%1\n%2“, ein Eintrag ist eine Zeile"_s;
         QTest::newRow("leerer Text")
