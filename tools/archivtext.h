@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // Readable texts on their way into an archive, shared by pack and add.
 
 // The archive line for a text: scrambled Windows-1252 bytes without the line
