@@ -62,9 +62,9 @@ QStringList texteAus(const QStringList &argumente, Kanaele &k)
     return texte;
 }
 
-[[noreturn]] void unlesbar(const QString &pfad, const ArchivLeser &leser)
+[[noreturn]] void unlesbar(const QString &pfad, const QString &grund)
 {
-    scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser.fehler()));
+    scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, grund));
 }
 
 // The archive to read, or nothing when there is none yet: a missing archive
@@ -76,7 +76,7 @@ std::unique_ptr<ArchivLeser> leserFuer(const QString &pfad, Kanaele &k)
     auto leser = k.archivOeffnen ? std::make_unique<ArchivLeser>(k.archivOeffnen())
                                  : std::make_unique<ArchivLeser>(pfad);
     if (!leser->oeffnen())
-        unlesbar(pfad, *leser);
+        unlesbar(pfad, leser->fehler());
     return leser;
 }
 
@@ -112,7 +112,7 @@ QSet<QString> schonDa(const QString &pfad, qint16 bereich, const QSet<QString> &
             gefunden.insert(std::move(text));
     }
     if (leser->fehlgeschlagen())
-        unlesbar(pfad, *leser);
+        unlesbar(pfad, leser->fehler());
     return gefunden;
 }
 
@@ -171,7 +171,7 @@ bool abschreiben(const QString &quelle, Ausgabeziel &ziel, Kanaele &k)
             scheitern(ziel.fehler());
     }
     if (leser->fehlgeschlagen())
-        unlesbar(quelle, *leser);
+        unlesbar(quelle, leser->fehler());
     return offen;
 }
 
