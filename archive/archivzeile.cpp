@@ -51,15 +51,43 @@ QString klartext(std::string_view rohzeile)
     return text;
 }
 
+QString bereichsname(qint16 bereich)
+{
+    static const std::array<QString, bereichAnzahl> namen{
+        QStringLiteral("SMS-Datenbank"),
+        QStringLiteral("Dumm-Anmach-Sprüche"),
+        QStringLiteral("Weicheier"),
+    };
+    return namen.at(static_cast<std::size_t>(bereich));
+}
+
+QString mitBereichsmarke(const QString &text, qint16 bereich)
+{
+    return bereich == 0
+               ? text
+               : QChar::fromLatin1(bereichsmarken.at(static_cast<std::size_t>(bereich))) + text;
+}
+
+std::optional<QChar> markeAmAnfang(const QString &text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    const char erstes = text.front().toLatin1(); // 0 outside Latin-1: no marker
+    const auto gelesen = eintrag(std::string_view(&erstes, 1));
+    if (gelesen && gelesen->bereich == 0)
+        return std::nullopt;
+    return text.front();
+}
+
 std::optional<Eintrag> eintrag(std::string_view rohzeile)
 {
     const char erstes = rohzeile.empty() ? '\0' : rohzeile.front();
-    if (erstes == '#')
+    if (erstes == kommentarMarke)
         return std::nullopt;
-    if (erstes == '[')
-        return Eintrag{1, rohzeile.substr(1)};
-    if (erstes == ']')
-        return Eintrag{2, rohzeile.substr(1)};
+    for (qint16 bereich = 1; bereich < bereichAnzahl; ++bereich) {
+        if (erstes == bereichsmarken[static_cast<std::size_t>(bereich)])
+            return Eintrag{bereich, rohzeile.substr(1)};
+    }
     return Eintrag{0, rohzeile};
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -25,9 +26,27 @@ std::optional<UngueltigesZeichen> archivzeile(const QString &klartext, QByteArra
 // The readable text of a raw (scrambled) archive line.
 QString klartext(std::string_view rohzeile);
 
-// What a raw line holds, told by its first byte: "#" starts a comment, "["
-// an entry of area 1, "]" one of area 2, anything else one of the main area 0.
-// The markers are in no pair of the codec, so the raw byte is the plain one.
+// The areas, numbered as the window's option buttons: 0 the searchable main
+// area, 1 and 2 the areas that are only ever listed whole.
+constexpr qint16 bereichAnzahl = 3;
+
+// The first byte of a line tells what it holds: the comment marker starts a
+// comment, an area's marker an entry of that area, anything else an entry of
+// the main area, which has no marker ('\0' here). The markers are in no pair
+// of the codec, so the raw byte is the plain one.
+constexpr char kommentarMarke = '#';
+constexpr std::array<char, bereichAnzahl> bereichsmarken{'\0', '[', ']'};
+
+// The area's name, as the window labels its option button.
+QString bereichsname(qint16 bereich);
+
+// The line text of an entry of the area: the text behind the area's marker.
+QString mitBereichsmarke(const QString &text, qint16 bereich);
+
+// The marker a text begins with, which would make it, stored as a main-area
+// entry, a comment or an entry of another area when read back.
+std::optional<QChar> markeAmAnfang(const QString &text);
+
 struct Eintrag {
     qint16 bereich;
     std::string_view text; // without its marker, still scrambled

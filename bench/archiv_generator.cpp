@@ -29,8 +29,20 @@ bool trifft(const QString &text, const QString &begriff)
     return pos >= 0 && pos <= text.size() - teile.last().size();
 }
 
-// The kind of a line, numbered as "#[]".indexOf(first character) + 1 numbers
-// the sample lines: 0 main area, 1 comment, 2 "[", 3 "]".
+// The kind of a line: 0 an entry of the main area, 1 a comment, 2 and 3 the
+// entries of areas 1 and 2.
+std::size_t artVon(const QString &zeile)
+{
+    const QByteArray erstes = zeile.left(1).toLatin1();
+    const auto gelesen =
+        eintrag(std::string_view(erstes.constData(), static_cast<std::size_t>(erstes.size())));
+    return !gelesen                ? 1
+           : gelesen->bereich == 0 ? 0
+                                   : static_cast<std::size_t>(gelesen->bereich) + 1;
+}
+
+// The kind of the archive's line (numbered from 0): one line in every 40 is
+// a comment, one an entry of area 1 and one of area 2.
 std::size_t art(std::int64_t zeile)
 {
     const std::int64_t r = zeile % 40;
@@ -69,7 +81,7 @@ std::optional<QString> archivErzeugen(const QString &pfad, const ArchivPlan &pla
         const QString inhalt =
             datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
         for (const QString &z : inhalt.split(u'\n', Qt::SkipEmptyParts)) {
-            const auto a = static_cast<std::size_t>(QStringLiteral("#[]").indexOf(z.front()) + 1);
+            const std::size_t a = artVon(z);
             // Room for the line number within a message's 160 characters.
             const bool passt =
                 z.size() <= 150 && std::none_of(fern.begin(), fern.end(),

@@ -1,6 +1,7 @@
 // How long the real window takes for what a user waits on: listing an area,
 // a search, a category. Headless; the archive is the caller's.
 //   QT_QPA_PLATFORM=offscreen build/default/bench/sprho-fenster-zeiten ARCHIV [BEGRIFF] [KATEGORIE]
+#include "archive/archivzeile.h"
 #include "ui/form1.h"
 
 #include <QAbstractButton>
@@ -49,9 +50,9 @@ int main(int argc, char *argv[])
     const auto teil = [&](const char *name) {
         return fenster.findChild<QWidget *>(QString::fromLatin1(name));
     };
-    messen("Bereich Dumm-Anmach-Sprüche", fenster,
+    messen(qPrintable(QStringLiteral("Bereich %1").arg(bereichsname(1))), fenster,
            [&] { static_cast<QAbstractButton *>(teil("bereich_1"))->click(); });
-    messen("zurück zur SMS-Datenbank", fenster,
+    messen(qPrintable(QStringLiteral("zurück zur %1").arg(bereichsname(0))), fenster,
            [&] { static_cast<QAbstractButton *>(teil("bereich_0"))->click(); });
     static_cast<QLineEdit *>(teil("suchen"))->setText(begriff);
     messen(qPrintable(QStringLiteral("Suche „%1“").arg(begriff)), fenster,

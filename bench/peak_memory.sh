@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Peak resident memory of `sprho-archiv search` on a made-up archive of about
 # 100 MB: on an empty archive (the program's own footprint), for a term that
-# finds 20 lines, and for the whole area-1 listing. The archives live in a
+# finds 20 lines, and for the whole area-1 listing; then of `sprho-archiv add`
+# on an empty archive and on a copy of the big one. The archives live in a
 # temporary folder that is removed afterwards.
 #
 #   bench/peak_memory.sh [BUILD_DIR] [MEGABYTES]     (defaults: build/default 100)
@@ -34,3 +35,15 @@ echo "Spitzenspeicher von sprho-archiv search (Ziel: unter 32 MiB plus die gelis
 printf '  %-28s %s\n' "leeres Archiv:" "$(messen leer.dat Spielplatz)"
 printf '  %-28s %s\n' "Hauptbereich, Spielplatz:" "$(messen gross.dat Spielplatz)"
 printf '  %-28s %s\n' "Bereich 1, ganze Liste:" "$(messen gross.dat --area 1)"
+
+# add copies the archive into a new file: its peak RSS on an archive.
+hinzufuegen() {
+    cp "$ordner/$1" "$ordner/kopie.dat"
+    /usr/bin/time -f %M -o "$ordner/rss" "$werkzeug" add --archive "$ordner/kopie.dat" \
+        "Ein neuer Spruch" 2>/dev/null
+    awk -v kib="$(cat "$ordner/rss")" 'BEGIN { printf "%6.1f MiB\n", kib / 1024 }'
+}
+
+echo "Spitzenspeicher von sprho-archiv add (Ziel: wenige MiB über dem leeren Archiv)"
+printf '  %-28s %s\n' "leeres Archiv:" "$(hinzufuegen leer.dat)"
+printf '  %-28s %s\n' "großes Archiv:" "$(hinzufuegen gross.dat)"

@@ -33,13 +33,6 @@ QByteArray archivzeileFuer(const QString &text, const QString &ort)
     return bytes;
 }
 
-std::optional<QChar> marke(const QString &text)
-{
-    if (text.startsWith(u'#') || text.startsWith(u'[') || text.startsWith(u']'))
-        return text.front();
-    return std::nullopt;
-}
-
 QString Ersetzungen::ersetzen(const QString &text, const QString &ort)
 {
     return m_ersetzer.ersetzen(text, [&](const QString &alt, const QString &neu) {

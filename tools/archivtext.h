@@ -6,18 +6,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // Readable texts on their way into an archive, shared by pack and add.
 
 // The archive line for a text: scrambled Windows-1252 bytes without the line
 // end. A text it cannot hold ends the run, naming ort ("Zeile 3, ") and the
 // column of the first character in the way.
 QByteArray archivzeileFuer(const QString &text, const QString &ort);
-
-// The marker ("#", "[" or "]") a main-area text begins with, which would make
-// it a comment or a list entry when read back.
-std::optional<QChar> marke(const QString &text);
 
 // Replaces what cannot be held (--replace) and keeps count: how many
 // characters, and the first few places for the summary.

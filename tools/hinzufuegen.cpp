@@ -6,15 +6,17 @@
 #include "tools/ausgabeziel.h"
 #include "tools/befehle.h"
 #include "tools/befehlszeile.h"
+#include "tools/ersetzer.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSet>
 #include <QStringDecoder>
 
+#include <memory>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -60,40 +62,143 @@ QStringList texteAus(const QStringList &argumente, Kanaele &k)
     return texte;
 }
 
-// The archive's bytes as they are, and the texts its area holds. A missing
-// archive is an empty one; a read that fails ends the run.
-struct Bestand {
-    QByteArray bytes;
-    QSet<QString> texte;
-};
-
-Bestand bestandLesen(const QString &pfad, qint16 bereich, Kanaele &k)
+[[noreturn]] void unlesbar(const QString &pfad, const QString &grund)
 {
-    Bestand bestand;
+    scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, grund));
+}
+
+// The archive to read, or nothing when there is none yet: a missing archive
+// is an empty one. One that cannot be opened ends the run.
+std::unique_ptr<ArchivLeser> leserFuer(const QString &pfad, Kanaele &k)
+{
     if (!k.archivOeffnen && !QFileInfo::exists(pfad))
-        return bestand;
+        return nullptr;
     auto leser = k.archivOeffnen ? std::make_unique<ArchivLeser>(k.archivOeffnen())
                                  : std::make_unique<ArchivLeser>(pfad);
     if (!leser->oeffnen())
-        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser->fehler()));
-    std::string_view block;
-    while (leser->naechsterBlock(block))
-        bestand.bytes.append(block.data(), qsizetype(block.size()));
-    if (leser->fehlgeschlagen())
-        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser->fehler()));
+        unlesbar(pfad, leser->fehler());
+    return leser;
+}
 
-    QBuffer puffer(&bestand.bytes);
-    puffer.open(QIODevice::ReadOnly);
-    ArchivLeser zeilen(puffer);
+// The texts as they would be stored, after --replace: what the archive is
+// searched for before any text is checked.
+QSet<QString> gesuchteTexte(const QStringList &texte, bool ersetzen)
+{
+    if (!ersetzen)
+        return {texte.begin(), texte.end()};
+    const Ersetzer ersetzer;
+    QSet<QString> gesucht;
+    for (const QString &text : texte)
+        gesucht.insert(ersetzer.ersetzen(text, [](const QString &, const QString &) {}));
+    return gesucht;
+}
+
+// Which of the texts sought the area already holds, line by line as the
+// archive passes: memory grows with the longest line and the new texts, not
+// with the archive.
+QSet<QString> schonDa(const QString &pfad, qint16 bereich, const QSet<QString> &gesucht, Kanaele &k)
+{
+    QSet<QString> gefunden;
+    const auto leser = leserFuer(pfad, k);
+    if (!leser)
+        return gefunden;
     std::string_view zeile;
-    if (zeilen.oeffnen()) {
-        while (zeilen.naechsteZeile(zeile)) {
-            const auto gelesen = eintrag(zeile);
-            if (gelesen && gelesen->bereich == bereich)
-                bestand.texte.insert(klartext(gelesen->text));
-        }
+    while (leser->naechsteZeile(zeile)) {
+        const auto gelesen = eintrag(zeile);
+        if (!gelesen || gelesen->bereich != bereich)
+            continue;
+        QString text = klartext(gelesen->text);
+        if (gesucht.contains(text))
+            gefunden.insert(std::move(text));
     }
-    return bestand;
+    if (leser->fehlgeschlagen())
+        unlesbar(pfad, leser->fehler());
+    return gefunden;
+}
+
+// The lines to append, in the order of the texts. Each text is checked and
+// converted; one the area already holds (vorhanden, then each one added
+// before it) is named and left out.
+struct Neues {
+    QByteArray zeilen;
+    qint64 anzahl = 0;
+};
+
+Neues neueZeilen(const QStringList &texte, qint16 bereich, QSet<QString> vorhanden,
+                 std::optional<Ersetzungen> &ersetzungen, Kanaele &k)
+{
+    Neues neu;
+    for (QString text : texte) {
+        const QString ort = QStringLiteral("„%1“, ").arg(text);
+        if (text.contains(u'\n'))
+            scheitern(ort +
+                      QStringLiteral("ein Eintrag ist eine Zeile; ein Zeilenumbruch geht nicht"));
+        if (ersetzungen)
+            text = ersetzungen->ersetzen(text, ort);
+        if (bereich == 0 && markeAmAnfang(text))
+            scheitern(ort + QStringLiteral("beginnt mit „%1“ und würde als Kommentar oder "
+                                           "Listeneintrag gelesen")
+                                .arg(*markeAmAnfang(text)));
+        const QByteArray bytes = archivzeileFuer(mitBereichsmarke(text, bereich), ort);
+        if (vorhanden.contains(text)) {
+            k.melden(QStringLiteral("sprho-archiv: „%1“ steht schon in Bereich %2 und wird nicht "
+                                    "noch einmal hinzugefügt")
+                         .arg(text, QString::number(bereich)));
+            continue;
+        }
+        vorhanden.insert(text);
+        neu.zeilen += bytes + "\r\n";
+        ++neu.anzahl;
+    }
+    return neu;
+}
+
+// Copies the archive at quelle into ziel block by block. True when its last
+// line has no line end of its own: the first new line would run into it.
+bool abschreiben(const QString &quelle, Ausgabeziel &ziel, Kanaele &k)
+{
+    const auto leser = leserFuer(quelle, k);
+    if (!leser)
+        return false;
+    bool offen = false;
+    std::string_view block;
+    while (leser->naechsterBlock(block)) {
+        // A block ends just after a line end or at the end of the archive,
+        // never between a CR and its LF.
+        offen = !block.ends_with('\r') && !block.ends_with("\r\n");
+        if (!ziel.schreiben(
+                QByteArray::fromRawData(block.data(), static_cast<qsizetype>(block.size()))))
+            scheitern(ziel.fehler());
+    }
+    if (leser->fehlgeschlagen())
+        unlesbar(quelle, leser->fehler());
+    return offen;
+}
+
+// The archive at quelle and the new lines go into a new file at pfad that
+// replaces the old one only when complete: a full disk or a crash loses
+// nothing.
+void schreiben(const QString &pfad, const QString &quelle, QByteArray neu, Kanaele &k)
+{
+    Ausgabeziel ziel(pfad, k.aus);
+    if (!ziel.oeffnen())
+        scheitern(ziel.fehler());
+    if (abschreiben(quelle, ziel, k))
+        neu.prepend("\r\n");
+    if (!ziel.schreiben(neu) || !ziel.abschliessen())
+        scheitern(ziel.fehler());
+}
+
+// Only one add at a time on an archive: two at once would each rewrite it
+// from what they read, and the later rename would drop the other's texts.
+void sperren(QLockFile &sperre, const QString &pfad)
+{
+    if (!sperre.tryLock(sperrWartezeit))
+        scheitern(sperre.error() == QLockFile::LockFailedError
+                      ? QStringLiteral("„%1“ wird gerade von einem anderen Vorgang geändert; "
+                                       "bitte noch einmal versuchen")
+                            .arg(pfad)
+                      : QStringLiteral("„%1.lock“ kann nicht angelegt werden").arg(pfad));
 }
 
 // What a new user archive starts from: the archive every other command reads
@@ -111,7 +216,10 @@ QString vorlage()
 
 } // namespace
 
-// Appends texts to an archive without touching a byte already in it.
+// Appends texts to an archive. The archive is read twice, a block at a time:
+// once to find the texts it already holds, then to copy it byte for byte
+// ahead of the new lines. Between the two, every text is checked and every
+// message given, so nothing is written unless there is something to add.
 int hinzufuegen(const QStringList &argumente, Kanaele &k)
 {
     Befehlszeile zeile(QStringLiteral("add"),
@@ -127,65 +235,27 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
     if (info.isDir())
         scheitern(QStringLiteral("„%1“ ist ein Ordner").arg(pfad));
 
-    // Two adds at once would each rewrite the archive from what they read, and
-    // the later rename would drop the other's texts: one at a time.
     QLockFile sperre(pfad + QStringLiteral(".lock"));
-    if (!sperre.tryLock(sperrWartezeit))
-        scheitern(sperre.error() == QLockFile::LockFailedError
-                      ? QStringLiteral("„%1“ wird gerade von einem anderen Vorgang geändert; "
-                                       "bitte noch einmal versuchen")
-                            .arg(pfad)
-                      : QStringLiteral("„%1.lock“ kann nicht angelegt werden").arg(pfad));
+    sperren(sperre, pfad);
     // Looked at under the lock: of two first adds, the later finds the copy.
     const QString kopiert =
         zeile.archivGenannt() || QFileInfo::exists(pfad) ? QString() : vorlage();
-    Bestand bestand = bestandLesen(kopiert.isEmpty() ? pfad : kopiert, bereich, k);
+    const QString quelle = kopiert.isEmpty() ? pfad : kopiert;
     std::optional<Ersetzungen> ersetzungen;
     if (zeile.ersetzen())
         ersetzungen.emplace();
-    QByteArray neu;
-    qint64 hinzu = 0;
-    for (QString text : texte) {
-        const QString ort = QStringLiteral("„%1“, ").arg(text);
-        if (text.contains(u'\n'))
-            scheitern(ort +
-                      QStringLiteral("ein Eintrag ist eine Zeile; ein Zeilenumbruch geht nicht"));
-        if (ersetzungen)
-            text = ersetzungen->ersetzen(text, ort);
-        if (bereich == 0 && marke(text))
-            scheitern(ort + QStringLiteral("beginnt mit „%1“ und würde als Kommentar oder "
-                                           "Listeneintrag gelesen")
-                                .arg(*marke(text)));
-        const QString mitMarke = bereich == 0 ? text : (bereich == 1 ? u'[' : u']') + text;
-        const QByteArray bytes = archivzeileFuer(mitMarke, ort);
-        if (bestand.texte.contains(text)) {
-            k.melden(QStringLiteral("sprho-archiv: „%1“ steht schon in Bereich %2 und wird nicht "
-                                    "noch einmal hinzugefügt")
-                         .arg(text, QString::number(bereich)));
-            continue;
-        }
-        bestand.texte.insert(text);
-        neu += bytes + "\r\n";
-        ++hinzu;
-    }
-    if (hinzu > 0) {
-        // Without a line end of its own, the last line would run into the first new one.
-        if (!bestand.bytes.isEmpty() && !bestand.bytes.endsWith('\r') &&
-            !bestand.bytes.endsWith("\r\n"))
-            neu.prepend("\r\n");
-        // The whole archive goes into a new file that replaces the old one only
-        // when complete: a full disk or a crash loses nothing.
-        Ausgabeziel ziel(pfad, k.aus);
-        if (!ziel.oeffnen() || !ziel.schreiben(bestand.bytes) || !ziel.schreiben(neu) ||
-            !ziel.abschliessen())
-            scheitern(ziel.fehler());
+    const QSet<QString> vorhanden =
+        schonDa(quelle, bereich, gesuchteTexte(texte, zeile.ersetzen()), k);
+    const Neues neu = neueZeilen(texte, bereich, vorhanden, ersetzungen, k);
+    if (neu.anzahl > 0) {
+        schreiben(pfad, quelle, neu.zeilen, k);
         if (!kopiert.isEmpty())
             k.melden(QStringLiteral("sprho-archiv: „%1“ angelegt als Kopie von „%2“")
                          .arg(pfad, kopiert));
     }
     k.melden(QStringLiteral("sprho-archiv: „%2“, Bereich %3: Einträge hinzugefügt: %1, Zeichen "
                             "ersetzt: %4%5")
-                 .arg(QString::number(hinzu), pfad, QString::number(bereich),
+                 .arg(QString::number(neu.anzahl), pfad, QString::number(bereich),
                       QString::number(ersetzungen ? ersetzungen->anzahl() : 0),
                       ersetzungen ? ersetzungen->beispiele() : QString()));
     return status::ok;

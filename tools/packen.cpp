@@ -108,19 +108,18 @@ public:
                 : QStringLiteral("%1Zeile %2, ").arg(dateiOrt, QString::number(eintrag.zeile));
         QString text = eintrag.text;
         if (m_fortune) {
-            if (m_bereich == 0 && marke(text)) {
+            if (m_bereich == 0 && markeAmAnfang(text)) {
                 const QString grund =
                     QStringLiteral("%1beginnt mit „%2“ und würde als Kommentar oder Listeneintrag "
                                    "gelesen")
-                        .arg(ort, *marke(text));
+                        .arg(ort, *markeAmAnfang(text));
                 if (!m_auslassen)
                     scheitern(grund + QStringLiteral(" (--skip lässt ihn aus)"));
                 m_k.melden(QStringLiteral("sprho-archiv: ausgelassen: ") + grund);
                 ++m_ausgelassen;
                 return;
             }
-            if (m_bereich > 0)
-                text.prepend(m_bereich == 1 ? u'[' : u']');
+            text = mitBereichsmarke(text, m_bereich);
         }
         if (m_ersetzungen)
             text = m_ersetzungen->ersetzen(text, ort);
@@ -128,7 +127,7 @@ public:
         if (m_bestand)
             m_bestand->aufnehmen(zeile);
         schreiben(m_ziel, zeile + "\r\n");
-        if (!text.startsWith(u'#'))
+        if (!text.startsWith(QChar::fromLatin1(kommentarMarke)))
             ++m_geschrieben;
     }
 

@@ -16,12 +16,6 @@ constexpr qsizetype smsLaenge = 160;
 // Findings of one kind shown without --all: enough to see what is wrong.
 constexpr qint64 zeigeJeArt = 10;
 
-const std::array<QString, 3> bereichNamen{
-    QStringLiteral("SMS-Datenbank"),
-    QStringLiteral("Dumm-Anmach-Sprüche"),
-    QStringLiteral("Weicheier"),
-};
-
 // The kinds of findings, in the order their counts are reported.
 enum Art : std::size_t { Leer, Doppelt, ZuLang, MitLf, MitUndefiniert, artAnzahl };
 
@@ -41,7 +35,7 @@ struct Einzelheit {
 struct Befund {
     qint64 zeilen = 0;
     qint64 kommentare = 0;
-    std::array<qint64, 3> eintraege{};
+    std::array<qint64, bereichAnzahl> eintraege{};
     std::array<qint64, artAnzahl> anzahl{};
     QList<Einzelheit> einzelheiten; // in the order of the lines
     QString lesefehler;
@@ -106,8 +100,9 @@ QString bericht(const Befund &b, bool alle)
     };
     posten(QStringLiteral("Zeilen"), b.zeilen);
     posten(QStringLiteral("Kommentare"), b.kommentare);
-    for (std::size_t i = 0; i < bereichNamen.size(); ++i)
-        posten(QStringLiteral("Einträge ") + bereichNamen[i], b.eintraege[i]);
+    for (qint16 bereich = 0; bereich < bereichAnzahl; ++bereich)
+        posten(QStringLiteral("Einträge ") + bereichsname(bereich),
+               b.eintraege[static_cast<std::size_t>(bereich)]);
     for (std::size_t art = 0; art < artAnzahl; ++art)
         posten(artNamen[art], b.anzahl[art]);
     std::array<qint64, artAnzahl> gezeigt{};

@@ -257,20 +257,29 @@ private slots:
             << alt << QStringList{u"--area=1"_s, u"-"_s, u"drei"_s}
             << QByteArray("zwei\r\n\n  \nvier\nvier\n") << 0
             << alt + gepackt({u"[vier"_s, u"[drei"_s}) << u"„zwei“ steht schon in Bereich 1"_s;
-        QTest::newRow("letzte Zeile ohne Ende")
-            << QByteArray("x\r\ny") << QStringList{u"z"_s} << QByteArray() << 0
-            << QByteArray("x\r\ny\r\n") + gepackt({u"z"_s}) << u"Einträge hinzugefügt: 1,"_s;
+        // Longer than a block read at once; the text named first is the very last line, which
+        // has no line end of its own.
+        QByteArray gross = dreiBloeckeArchiv();
+        const QString letzter = u"Eintrag %1"_s.arg(gross.count("\r\n") - 1);
+        gross.chop(2);
+        QTest::newRow("drei Blöcke, letzte Zeile ohne Ende und schon da")
+            << gross << QStringList{u"--area=1"_s, letzter, u"neu"_s} << QByteArray() << 0
+            << gross + "\r\n" + gepackt({u"[neu"_s})
+            << u"„%1“ steht schon in Bereich 1"_s.arg(letzter);
         QTest::newRow("fehlt: wird angelegt")
             << QByteArray("-") << QStringList{u"ä b"_s} << QByteArray() << 0 << gepackt({u"ä b"_s})
             << u"hinzugefügt"_s;
+        // Replaced, the first text is one the archive holds.
+        const QByteArray mitFuenf = alt + gepackt({u"Fünf - zhong"_s});
         QTest::newRow("--replace")
-            << alt << QStringList{u"--replace"_s, u"Fünf \u2015 \u4E2D"_s} << QByteArray() << 0
-            << alt + gepackt({u"Fünf - zhong"_s}) << u"Zeichen ersetzt: 2"_s;
+            << mitFuenf << QStringList{u"--replace"_s, u"Fünf \u2015 \u4E2D"_s, u"Sechs \u2015"_s}
+            << QByteArray() << 0 << mitFuenf + gepackt({u"Sechs -"_s})
+            << u"hinzugefügt: 1, Zeichen ersetzt: 3"_s;
         // Refused: the archive stays as it was, also when an earlier text could have gone in.
         QTest::newRow("nicht haltbar") << alt << QStringList{u"gut"_s, u"%2\u4E2D"_s}
                                        << QByteArray() << 1 << alt << u"„%2中“, Spalte 3: U+4E2D"_s;
-        QTest::newRow("wäre ein Kommentar")
-            << alt << QStringList{u"#x"_s} << QByteArray() << 1 << alt << u"beginnt mit „#“"_s;
+        QTest::newRow("wäre ein Weicheier-Eintrag")
+            << alt << QStringList{u"]x"_s} << QByteArray() << 1 << alt << u"beginnt mit „]“"_s;
         QTest::newRow("Zeilenumbruch") << alt << QStringList{u"%1\n%2"_s} << QByteArray() << 1
                                        << alt << u"„%1\n%2“, ein Eintrag ist eine Zeile"_s;
         QTest::newRow("leerer Text")
