@@ -1,11 +1,17 @@
 #include "tools/befehlszeile.h"
 
+#include "kommandozeile/parserfehler.h"
 #include "tools/abbruch.h"
 #include "tools/archivsuche.h"
 
+#include <utility>
+#include <vector>
+
 namespace {
 
-const QString hilfe = QStringLiteral(
+// Everything before the options of sprho-archiv itself: the subcommands are
+// grouped and wrapped by hand, which no list of options gives.
+const QString hilfeAnfang = QStringLiteral(
     "Aufruf: sprho-archiv BEFEHL [OPTIONEN] [ARGUMENTE]\n"
     "\n"
     "Archive für Spruchhort packen, auspacken, ergänzen, prüfen und durchsuchen.\n"
@@ -76,14 +82,17 @@ const QString hilfe = QStringLiteral(
     "          ! -name '*.dat' ! -name '*.u8') sprueche.dat\n"
     "\n"
     "Rückgabewert: 0 bei Erfolg, 1 bei einem Fehler, 2 bei falscher Bedienung.\n"
-    "\n"
-    "  -h, --help               diese Hilfe\n"
-    "  --version                die Version\n");
+    "\n");
 
-QString optionsname(const QString &name)
-{
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-}
+// One option of a subcommand: its names (the last is the one the code asks
+// for), the name of its value (none: a switch), what it does, and what to say
+// when its value is missing.
+struct Option {
+    QStringList namen;
+    QString wert;
+    QString beschreibung;
+    QString ohneWert;
+};
 
 const QString archivName = QStringLiteral("archive");
 const QString bereichName = QStringLiteral("area");
@@ -91,66 +100,151 @@ const QString nullName = QStringLiteral("null");
 const QString ersetzenName = QStringLiteral("replace");
 const QString bereichFalsch = QStringLiteral("--area erwartet 0, 1 oder 2");
 
+const Option hilfe{
+    {QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("diese Hilfe"), {}};
+const Option version{{QStringLiteral("version")}, {}, QStringLiteral("die Version"), {}};
+
+// Options that several subcommands share.
+const Option archiv{{archivName},
+                    QStringLiteral("DATEI"),
+                    QStringLiteral("das Archiv DATEI statt des ersten vorhandenen"),
+                    QStringLiteral("--archive braucht eine Datei")};
+const Option bereich{{bereichName},
+                     QStringLiteral("0|1|2"),
+                     QStringLiteral("der Bereich: 0 SMS-Datenbank, 1 Dumm-Anmach-Sprüche, "
+                                    "2 Weicheier"),
+                     bereichFalsch};
+const Option nul{{QStringLiteral("0"), nullName},
+                 {},
+                 QStringLiteral("jeden Text mit einem NUL-Byte statt einem Zeilenvorschub "
+                                "beenden"),
+                 {}};
+const Option ersetzen{{ersetzenName},
+                      {},
+                      QStringLiteral("was Windows-1252 nicht kennt, durch die nächste Form "
+                                     "ersetzen"),
+                      {}};
+const Option format{{QStringLiteral("format")},
+                    QStringLiteral("lines|fortune"),
+                    QStringLiteral("eine Archivzeile je Zeile, oder Einträge getrennt durch "
+                                   "Zeilen mit nur „%“"),
+                    QStringLiteral("--format erwartet lines oder fortune")};
+const Option erzwingen{{QStringLiteral("force")},
+                       {},
+                       QStringLiteral("AUSGABE ersetzen, auch wenn ihr dabei Zeilen verloren "
+                                      "gehen"),
+                       {}};
+const Option ja{{QStringLiteral("yes")},
+                {},
+                QStringLiteral("die Kategorie mit Warnung ohne Rückfrage durchsuchen"),
+                {}};
+
+const std::vector<std::pair<QString, std::vector<Option>>> befehlsoptionen{
+    {QStringLiteral("pack"),
+     {format,
+      {{QStringLiteral("encoding")},
+       QStringLiteral("utf-8|windows-1252"),
+       QStringLiteral("die Kodierung der Eingaben"),
+       QStringLiteral("--encoding erwartet utf-8 oder windows-1252")},
+      ersetzen,
+      {{QStringLiteral("skip")},
+       {},
+       QStringLiteral("Einträge auslassen, die mit „#“, „[“ oder „]“ begännen"),
+       {}},
+      bereich,
+      erzwingen}},
+    {QStringLiteral("unpack"), {format, bereich, erzwingen}},
+    {QStringLiteral("add"), {archiv, bereich, ersetzen}},
+    {QStringLiteral("check"),
+     {{{QStringLiteral("all")}, {}, QStringLiteral("alle Fundstellen statt zehn je Art"), {}},
+      archiv}},
+    {QStringLiteral("search"),
+     {archiv,
+      bereich,
+      {{QStringLiteral("all")}, {}, QStringLiteral("alle Treffer statt höchstens 100"), {}},
+      nul}},
+    {QStringLiteral("category"),
+     {archiv,
+      ja,
+      {{QStringLiteral("list")}, {}, QStringLiteral("die Namen der Kategorien"), {}},
+      nul}},
+    {QStringLiteral("random"),
+     {archiv,
+      bereich,
+      {{QStringLiteral("category")},
+       QStringLiteral("NAME"),
+       QStringLiteral("aus dem, was die Kategoriesuche NAME listet"),
+       QStringLiteral("--category braucht einen NAMEN")},
+      ja,
+      {{QStringLiteral("seed")},
+       QStringLiteral("N"),
+       QStringLiteral("bei jedem Aufruf mit demselben N derselbe Eintrag"),
+       QStringLiteral("--seed erwartet eine ganze Zahl ab 0")},
+      nul}},
+};
+
+QCommandLineOption alsParseroption(const Option &option)
+{
+    return {option.namen, option.beschreibung, option.wert};
+}
+
+// "  -h, --help               diese Hilfe": names and description in the
+// columns of the subcommands above.
+QString hilfezeile(const QCommandLineOption &option)
+{
+    QStringList namen;
+    for (const QString &name : option.names())
+        namen.append(mitStrichen(name));
+    constexpr qsizetype spalte = 25;
+    return QStringLiteral("  ") + namen.join(QStringLiteral(", ")).leftJustified(spalte) +
+           option.description() + u'\n';
+}
+
 } // namespace
+
+QStringList befehlsnamen()
+{
+    QStringList namen;
+    for (const auto &[name, optionen] : befehlsoptionen)
+        namen.append(name);
+    return namen;
+}
+
+QCommandLineOption hilfeOption()
+{
+    return alsParseroption(hilfe);
+}
+
+QCommandLineOption versionOption()
+{
+    return alsParseroption(version);
+}
 
 QString hilfetext()
 {
-    return hilfe;
+    return hilfeAnfang + hilfezeile(hilfeOption()) + hilfezeile(versionOption());
 }
 
-void scheitern(const QString &grund)
+Befehlszeile::Befehlszeile(QString befehl) : m_befehl(std::move(befehl))
 {
-    throw Abbruch{status::fehler, QStringLiteral("sprho-archiv: ") + grund};
-}
-
-void falschBedient(const QString &was)
-{
-    throw Abbruch{
-        status::bedienung,
-        QStringLiteral("sprho-archiv: %1\n„sprho-archiv --help“ zeigt die Bedienung.").arg(was)};
-}
-
-Befehlszeile::Befehlszeile(QString befehl, std::initializer_list<Gemeinsam> gemeinsame)
-    : m_befehl(std::move(befehl))
-{
-    schalter({QStringLiteral("h"), QStringLiteral("help")});
-    for (const Gemeinsam option : gemeinsame) {
-        switch (option) {
-        case Gemeinsam::Archiv:
-            wert(archivName, QStringLiteral("--archive braucht eine Datei"));
-            break;
-        case Gemeinsam::Bereich:
-            wert(bereichName, bereichFalsch);
-            break;
-        case Gemeinsam::Null:
-            schalter({QStringLiteral("0"), nullName});
-            break;
-        case Gemeinsam::Ersetzen:
-            schalter({ersetzenName});
-            break;
-        }
+    std::vector<Option> optionen{hilfe};
+    for (const auto &[name, eigene] : befehlsoptionen) {
+        if (name == m_befehl)
+            optionen.insert(optionen.end(), eigene.begin(), eigene.end());
+    }
+    for (const Option &option : optionen) {
+        m_optionen.append(alsParseroption(option));
+        m_parser.addOption(m_optionen.last());
+        if (!option.wert.isEmpty())
+            m_ohneWert[option.namen.last()] = option.ohneWert;
     }
 }
 
-void Befehlszeile::schalter(const QStringList &namen)
+void Befehlszeile::lesen(const QStringList &argumente)
 {
-    m_parser.addOption(QCommandLineOption(namen));
-}
-
-void Befehlszeile::wert(const QString &name, const QString &ohneWert)
-{
-    m_parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("WERT")));
-    m_ohneWert[name] = ohneWert;
-}
-
-bool Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
-{
-    // The parser's own messages are English; only what failed is taken from it.
     const bool gelesen = m_parser.parse(QStringList{m_befehl} + argumente);
-    if (m_parser.isSet(QStringLiteral("help"))) {
-        k.schreiben(hilfe);
-        return false;
-    }
+    if (m_parser.isSet(QStringLiteral("help")))
+        throw Fertig{hilfetext()};
     if (!gelesen)
         falschBedient(bedienfehler(argumente));
     for (const auto &[name, ohneWert] : m_ohneWert) {
@@ -164,7 +258,16 @@ bool Befehlszeile::lesen(const QStringList &argumente, Kanaele &k)
             falschBedient(bereichFalsch);
         m_bereich = zahl.toShort();
     }
-    return true;
+}
+
+QStringList Befehlszeile::optionen() const
+{
+    QStringList namen;
+    for (const QCommandLineOption &option : m_optionen) {
+        for (const QString &name : option.names())
+            namen.append(mitStrichen(name));
+    }
+    return namen;
 }
 
 bool Befehlszeile::archivGenannt() const
@@ -194,22 +297,31 @@ bool Befehlszeile::ersetzen() const
 
 QString Befehlszeile::bedienfehler(const QStringList &argumente) const
 {
-    if (const QStringList unbekannt = m_parser.unknownOptionNames(); !unbekannt.isEmpty())
-        return QStringLiteral("unbekannte Option „%1“").arg(optionsname(unbekannt.first()));
-    // A value given to an option that takes none: "--null=x".
+    const auto gefunden = parserfehler(m_parser, QStringList{m_befehl} + argumente);
+    if (!gefunden)
+        return m_parser.errorText();
+    const auto unbekannt = [](const QString &option) {
+        return aufDeutsch({Parserfehler::Art::UnbekannteOption, option, option});
+    };
+    // Named by its letters: "-x" for "--x" too, as the parser splits "-xy".
+    if (gefunden->art == Parserfehler::Art::UnbekannteOption)
+        return unbekannt(mitStrichen(m_parser.unknownOptionNames().first()));
+    // A value given to a switch reads as an option of that name, which there
+    // is not: "--null=x". The parser keeps only its last complaint; this one
+    // is told first, wherever it stands.
     for (const QString &argument : argumente) {
         if (argument == QStringLiteral("--"))
             break;
         const QString name = argument.section(u'=', 0, 0).sliced(qMin(2, argument.size()));
         if (argument.startsWith(QStringLiteral("--")) && argument.contains(u'=') &&
             !m_ohneWert.contains(name))
-            return QStringLiteral("unbekannte Option „%1“").arg(argument);
+            return unbekannt(argument);
     }
-    // An option that needs a value stood last.
-    const QString letztes = argumente.isEmpty() ? QString() : argumente.last();
+    if (gefunden->art == Parserfehler::Art::WertUnerwartet)
+        return unbekannt(gefunden->argument);
     for (const auto &[name, ohneWert] : m_ohneWert) {
-        if (letztes == optionsname(name))
+        if (gefunden->option == mitStrichen(name))
             return ohneWert;
     }
-    return m_parser.errorText();
+    return aufDeutsch(*gefunden);
 }

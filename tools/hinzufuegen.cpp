@@ -75,12 +75,12 @@ Bestand bestandLesen(const QString &pfad, qint16 bereich, Kanaele &k)
     auto leser = k.archivOeffnen ? std::make_unique<ArchivLeser>(k.archivOeffnen())
                                  : std::make_unique<ArchivLeser>(pfad);
     if (!leser->oeffnen())
-        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser->fehler()));
+        unlesbar(pfad, leser->fehler());
     std::string_view block;
     while (leser->naechsterBlock(block))
         bestand.bytes.append(block.data(), qsizetype(block.size()));
     if (leser->fehlgeschlagen())
-        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser->fehler()));
+        unlesbar(pfad, leser->fehler());
 
     QBuffer puffer(&bestand.bytes);
     puffer.open(QIODevice::ReadOnly);
@@ -114,10 +114,8 @@ QString vorlage()
 // Appends texts to an archive without touching a byte already in it.
 int hinzufuegen(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("add"),
-                       {Gemeinsam::Archiv, Gemeinsam::Bereich, Gemeinsam::Ersetzen});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("add"));
+    zeile.lesen(argumente);
     const QStringList texte = texteAus(zeile.argumente(), k);
     const qint16 bereich = zeile.bereich();
     const QString pfad = zeile.archivGenannt() ? zeile.archiv() : archivsuche::zielFuerNeues();
@@ -176,9 +174,10 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
         // The whole archive goes into a new file that replaces the old one only
         // when complete: a full disk or a crash loses nothing.
         Ausgabeziel ziel(pfad, k.aus);
-        if (!ziel.oeffnen() || !ziel.schreiben(bestand.bytes) || !ziel.schreiben(neu) ||
-            !ziel.abschliessen())
-            scheitern(ziel.fehler());
+        ziel.oeffnen();
+        ziel.schreiben(bestand.bytes);
+        ziel.schreiben(neu);
+        ziel.abschliessen();
         if (!kopiert.isEmpty())
             k.melden(QStringLiteral("sprho-archiv: „%1“ angelegt als Kopie von „%2“")
                          .arg(pfad, kopiert));
