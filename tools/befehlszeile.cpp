@@ -9,62 +9,15 @@
 
 namespace {
 
-// Everything before the options of sprho-archiv itself: the subcommands are
-// grouped and wrapped by hand, which no list of options gives.
-const QString hilfeAnfang = QStringLiteral(
-    "Aufruf: sprho-archiv BEFEHL [OPTIONEN] [ARGUMENTE]\n"
-    "\n"
-    "Archive für Spruchhort packen, auspacken, ergänzen, prüfen und durchsuchen.\n"
-    "\n"
-    "Befehle:\n"
-    "  pack [--format lines|fortune] [--encoding utf-8|windows-1252] [--replace]\n"
-    "       [--skip] [--area 0|1|2] [--force] EINGABE... AUSGABE\n"
-    "                           lesbaren Text zu einem verwürfelten Archiv packen;\n"
-    "                           \"-\" steht für stdin/stdout. lines (Standard): eine\n"
-    "                           Archivzeile pro Zeile. fortune: Einträge getrennt\n"
-    "                           durch Zeilen mit nur \"%\", ihre Zeilen getrimmt und\n"
-    "                           mit einem Leerzeichen verbunden, alle in den Bereich\n"
-    "                           --area. --encoding windows-1252 liest\n"
-    "                           Windows-Dateien; --replace ersetzt, was Windows-1252\n"
-    "                           nicht kennt, durch die nächste Form (\"―\" -> \"-\",\n"
-    "                           Emoji -> \"?\"); --skip lässt Einträge aus, die mit\n"
-    "                           \"#\", \"[\" oder \"]\" begännen. Am Ende eine\n"
-    "                           Zusammenfassung auf stderr. Bei einem Fehler bleibt\n"
-    "                           AUSGABE unverändert, ebenso ein Archiv AUSGABE mit\n"
-    "                           Zeilen, die das neue nicht hätte (etwa mit add\n"
-    "                           hinzugefügte); --force ersetzt es trotzdem.\n"
-    "  unpack [--format lines|fortune] [--area 0|1|2] [--force] [ARCHIV] AUSGABE\n"
-    "                           ein Archiv wieder als lesbaren UTF-8-Text auspacken;\n"
-    "                           fortune: die Einträge eines Bereichs (Standard 0), je\n"
-    "                           mit einer Zeile \"%\" danach, für strfile und fortune.\n"
-    "                           Eine Datei AUSGABE mit Zeilen, die das Archiv nicht\n"
-    "                           enthält (noch nicht gepackte Änderungen), bleibt\n"
-    "                           unverändert; --force ersetzt sie trotzdem.\n"
-    "  add [--archive DATEI] [--area 0|1|2] [--replace] TEXT...\n"
-    "                           Texte anhängen (\"-\": eine Zeile von stdin je Text);\n"
-    "                           was schon im Bereich steht, kommt nicht doppelt\n"
-    "                           hinein. Ohne --archive: ./sprho.dat, wenn es das\n"
-    "                           gibt, sonst $XDG_DATA_HOME/spruchhort/sprho.dat; das\n"
-    "                           wird als Kopie des Archivs angelegt, das ohne\n"
-    "                           --archive gilt (etwa des Beispielarchivs)\n"
-    "  check [--all] [--archive DATEI | ARCHIV]\n"
-    "                           Zeilen, Kommentare, Einträge je Bereich, leere,\n"
-    "                           doppelte und zu lange Einträge (über 160 Zeichen)\n"
-    "                           zählen; je Art die ersten zehn Fundstellen, mit --all\n"
-    "                           alle\n"
-    "  search [--archive DATEI] [--area 0|1|2] [--all] [-0|--null] [BEGRIFF]\n"
-    "                           ein Suchlauf wie im Fenster; die gefundenen Texte in\n"
-    "                           der Reihenfolge der Ergebnisliste, die Trefferzahl\n"
-    "                           als letzte Zeile auf stderr. Wie das Fenster hört er\n"
-    "                           nach 100 Treffern auf; --all zeigt alle\n"
-    "  category [--archive DATEI] [--yes] [-0|--null] NAME\n"
-    "                           die Kategoriesuche wie im Fenster\n"
-    "  category --list          die Namen der Kategorien\n"
-    "  random [--archive DATEI] [--area 0|1|2 | --category NAME [--yes]] [--seed N]\n"
-    "         [-0|--null]       einen zufälligen Eintrag, jeder gleich\n"
-    "                           wahrscheinlich: aus dem Bereich (Standard 0) oder aus\n"
-    "                           dem, was die Kategoriesuche listet; mit --seed N bei\n"
-    "                           jedem Aufruf denselben\n"
+// The help before the subcommands and after them; the subcommands in between
+// come from the table below.
+const QString hilfeKopf =
+    QStringLiteral("Aufruf: sprho-archiv BEFEHL [OPTIONEN] [ARGUMENTE]\n"
+                   "\n"
+                   "Archive für Spruchhort packen, auspacken, ergänzen, prüfen und durchsuchen.\n"
+                   "\n"
+                   "Befehle:\n");
+const QString hilfeSchluss = QStringLiteral(
     "\n"
     "Zeilen im Archiv: \"#\" am Anfang ist ein Kommentar, \"[\" ein Eintrag der\n"
     "Dumm-Anmach-Sprüche (Bereich 1), \"]\" ein Eintrag der Weicheier (Bereich 2),\n"
@@ -86,12 +39,14 @@ const QString hilfeAnfang = QStringLiteral(
 
 // One option of a subcommand: its names (the last is the one the code asks
 // for), the name of its value (none: a switch), what it does, and what to say
-// when its value is missing.
+// when its value is missing. An option that is a way of calling of its own
+// ("category --list") has a line of its own in the help.
 struct Option {
     QStringList namen;
     QString wert;
     QString beschreibung;
     QString ohneWert;
+    bool eigenerAufruf = false;
 };
 
 const QString archivName = QStringLiteral("archive");
@@ -139,7 +94,19 @@ const Option ja{{QStringLiteral("yes")},
                 QStringLiteral("die Kategorie mit Warnung ohne Rückfrage durchsuchen"),
                 {}};
 
-const std::vector<std::pair<QString, std::vector<Option>>> befehlsoptionen{
+// A subcommand: its options, what its synopsis names after them, and what it
+// does, in the help's words. Where options go together in a way a list of
+// them cannot show ("[--area 0|1|2 | --category NAME [--yes]]"), the synopsis
+// after the name is written out.
+struct Befehl {
+    QString name;
+    std::vector<Option> optionen;
+    QStringList argumente;
+    QString beschreibung;
+    QStringList aufrufVonHand = {};
+};
+
+const std::vector<Befehl> befehle{
     {QStringLiteral("pack"),
      {format,
       {{QStringLiteral("encoding")},
@@ -152,22 +119,57 @@ const std::vector<std::pair<QString, std::vector<Option>>> befehlsoptionen{
        QStringLiteral("Einträge auslassen, die mit „#“, „[“ oder „]“ begännen"),
        {}},
       bereich,
-      erzwingen}},
-    {QStringLiteral("unpack"), {format, bereich, erzwingen}},
-    {QStringLiteral("add"), {archiv, bereich, ersetzen}},
+      erzwingen},
+     {QStringLiteral("EINGABE..."), QStringLiteral("AUSGABE")},
+     QStringLiteral(
+         "lesbaren Text zu einem verwürfelten Archiv packen; \"-\" steht für stdin/stdout. "
+         "lines (Standard): eine Archivzeile pro Zeile. fortune: Einträge getrennt durch Zeilen "
+         "mit nur \"%\", ihre Zeilen getrimmt und mit einem Leerzeichen verbunden, alle in den "
+         "Bereich --area. --encoding windows-1252 liest Windows-Dateien; --replace ersetzt, was "
+         "Windows-1252 nicht kennt, durch die nächste Form (\"―\" -> \"-\", Emoji -> \"?\"); "
+         "--skip lässt Einträge aus, die mit \"#\", \"[\" oder \"]\" begännen. Am Ende eine "
+         "Zusammenfassung auf stderr. Bei einem Fehler bleibt AUSGABE unverändert, ebenso ein "
+         "Archiv AUSGABE mit Zeilen, die das neue nicht hätte (etwa mit add hinzugefügte); "
+         "--force ersetzt es trotzdem.")},
+    {QStringLiteral("unpack"),
+     {format, bereich, erzwingen},
+     {QStringLiteral("[ARCHIV]"), QStringLiteral("AUSGABE")},
+     QStringLiteral("ein Archiv wieder als lesbaren UTF-8-Text auspacken; fortune: die Einträge "
+                    "eines Bereichs (Standard 0), je mit einer Zeile \"%\" danach, für strfile "
+                    "und fortune. Eine Datei AUSGABE mit Zeilen, die das Archiv nicht enthält "
+                    "(noch nicht gepackte Änderungen), bleibt unverändert; --force ersetzt sie "
+                    "trotzdem.")},
+    {QStringLiteral("add"),
+     {archiv, bereich, ersetzen},
+     {QStringLiteral("TEXT...")},
+     QStringLiteral("Texte anhängen (\"-\": eine Zeile von stdin je Text); was schon im Bereich "
+                    "steht, kommt nicht doppelt hinein. Ohne --archive: ./sprho.dat, wenn es das "
+                    "gibt, sonst $XDG_DATA_HOME/spruchhort/sprho.dat; das wird als Kopie des "
+                    "Archivs angelegt, das ohne --archive gilt (etwa des Beispielarchivs)")},
     {QStringLiteral("check"),
      {{{QStringLiteral("all")}, {}, QStringLiteral("alle Fundstellen statt zehn je Art"), {}},
-      archiv}},
+      archiv},
+     {},
+     QStringLiteral("Zeilen, Kommentare, Einträge je Bereich, leere, doppelte und zu lange "
+                    "Einträge (über 160 Zeichen) zählen; je Art die ersten zehn Fundstellen, mit "
+                    "--all alle"),
+     {QStringLiteral("[--all]"), QStringLiteral("[--archive DATEI | ARCHIV]")}},
     {QStringLiteral("search"),
      {archiv,
       bereich,
       {{QStringLiteral("all")}, {}, QStringLiteral("alle Treffer statt höchstens 100"), {}},
-      nul}},
+      nul},
+     {QStringLiteral("[BEGRIFF]")},
+     QStringLiteral("ein Suchlauf wie im Fenster; die gefundenen Texte in der Reihenfolge der "
+                    "Ergebnisliste, die Trefferzahl als letzte Zeile auf stderr. Wie das Fenster "
+                    "hört er nach 100 Treffern auf; --all zeigt alle")},
     {QStringLiteral("category"),
      {archiv,
       ja,
-      {{QStringLiteral("list")}, {}, QStringLiteral("die Namen der Kategorien"), {}},
-      nul}},
+      {{QStringLiteral("list")}, {}, QStringLiteral("die Namen der Kategorien"), {}, true},
+      nul},
+     {QStringLiteral("NAME")},
+     QStringLiteral("die Kategoriesuche wie im Fenster")},
     {QStringLiteral("random"),
      {archiv,
       bereich,
@@ -180,24 +182,85 @@ const std::vector<std::pair<QString, std::vector<Option>>> befehlsoptionen{
        QStringLiteral("N"),
        QStringLiteral("bei jedem Aufruf mit demselben N derselbe Eintrag"),
        QStringLiteral("--seed erwartet eine ganze Zahl ab 0")},
-      nul}},
+      nul},
+     {},
+     QStringLiteral("einen zufälligen Eintrag, jeder gleich wahrscheinlich: aus dem Bereich "
+                    "(Standard 0) oder aus dem, was die Kategoriesuche listet; mit --seed N bei "
+                    "jedem Aufruf denselben"),
+     {QStringLiteral("[--archive DATEI]"),
+      QStringLiteral("[--area 0|1|2 | --category NAME [--yes]]"), QStringLiteral("[--seed N]"),
+      QStringLiteral("[-0|--null]")}},
 };
+
+// The help's columns: the lines are at most this wide, and what a subcommand
+// does starts in this column.
+constexpr qsizetype hilfebreite = 80;
+constexpr qsizetype beschreibungsspalte = 27;
+
+// The words in lines no wider than the help: the first line is anfang and
+// what fits after it, the others start einzug spaces in.
+QStringList umbrechen(const QString &anfang, const QStringList &worte, qsizetype einzug)
+{
+    QStringList zeilen{anfang};
+    for (const QString &wort : worte) {
+        if (zeilen.last().size() + 1 + wort.size() > hilfebreite)
+            zeilen.append(QString(einzug, u' ') + wort);
+        else
+            zeilen.last() += u' ' + wort;
+    }
+    return zeilen;
+}
+
+// "[--format lines|fortune]", "[-0|--null]".
+QString aufrufform(const Option &option)
+{
+    QStringList namen;
+    for (const QString &name : option.namen)
+        namen.append(mitStrichen(name));
+    return u'[' + namen.join(u'|') + (option.wert.isEmpty() ? QString() : u' ' + option.wert) +
+           u']';
+}
+
+// A synopsis, and what it does from the description column on: beside the
+// synopsis where it is short enough, else below it.
+QString hilfeblock(const QString &name, const QStringList &aufruf, const QString &beschreibung)
+{
+    QStringList zeilen = umbrechen(QStringLiteral("  ") + name, aufruf, name.size() + 3);
+    // The description's first word follows a space, in its column.
+    const bool daneben = zeilen.last().size() + 2 <= beschreibungsspalte;
+    const QString davor = daneben ? zeilen.takeLast().leftJustified(beschreibungsspalte - 1)
+                                  : QString(beschreibungsspalte - 1, u' ');
+    zeilen += umbrechen(davor, beschreibung.split(u' '), beschreibungsspalte);
+    return zeilen.join(u'\n') + u'\n';
+}
+
+QString befehlshilfe(const Befehl &befehl)
+{
+    QStringList aufruf = befehl.aufrufVonHand;
+    QString eigene;
+    for (const Option &option : befehl.optionen) {
+        if (option.eigenerAufruf)
+            eigene +=
+                hilfeblock(befehl.name, {mitStrichen(option.namen.last())}, option.beschreibung);
+        else if (befehl.aufrufVonHand.isEmpty())
+            aufruf.append(aufrufform(option));
+    }
+    return hilfeblock(befehl.name, aufruf + befehl.argumente, befehl.beschreibung) + eigene;
+}
 
 QCommandLineOption alsParseroption(const Option &option)
 {
     return {option.namen, option.beschreibung, option.wert};
 }
 
-// "  -h, --help               diese Hilfe": names and description in the
-// columns of the subcommands above.
+// "  -h, --help               diese Hilfe", in the columns of the
+// subcommands.
 QString hilfezeile(const QCommandLineOption &option)
 {
     QStringList namen;
     for (const QString &name : option.names())
         namen.append(mitStrichen(name));
-    constexpr qsizetype spalte = 25;
-    return QStringLiteral("  ") + namen.join(QStringLiteral(", ")).leftJustified(spalte) +
-           option.description() + u'\n';
+    return hilfeblock(namen.join(QStringLiteral(", ")), {}, option.description());
 }
 
 } // namespace
@@ -205,8 +268,8 @@ QString hilfezeile(const QCommandLineOption &option)
 QStringList befehlsnamen()
 {
     QStringList namen;
-    for (const auto &[name, optionen] : befehlsoptionen)
-        namen.append(name);
+    for (const Befehl &befehl : befehle)
+        namen.append(befehl.name);
     return namen;
 }
 
@@ -222,15 +285,18 @@ QCommandLineOption versionOption()
 
 QString hilfetext()
 {
-    return hilfeAnfang + hilfezeile(hilfeOption()) + hilfezeile(versionOption());
+    QString text = hilfeKopf;
+    for (const Befehl &befehl : befehle)
+        text += befehlshilfe(befehl);
+    return text + hilfeSchluss + hilfezeile(hilfeOption()) + hilfezeile(versionOption());
 }
 
 Befehlszeile::Befehlszeile(QString befehl) : m_befehl(std::move(befehl))
 {
     std::vector<Option> optionen{hilfe};
-    for (const auto &[name, eigene] : befehlsoptionen) {
-        if (name == m_befehl)
-            optionen.insert(optionen.end(), eigene.begin(), eigene.end());
+    for (const Befehl &eintrag : befehle) {
+        if (eintrag.name == m_befehl)
+            optionen.insert(optionen.end(), eintrag.optionen.begin(), eintrag.optionen.end());
     }
     for (const Option &option : optionen) {
         m_optionen.append(alsParseroption(option));
