@@ -180,6 +180,33 @@ private slots:
         QCOMPARE(handbuch.join(u' '), erwartet);
         QCOMPARE(hilfe.join(u' '), erwartet);
     }
+
+    // The help is put together from the table: it fits 80 columns, what a
+    // subcommand does starts in column 28, and each line of that is as full
+    // as the next word allows.
+    void hilfeInSpalten()
+    {
+        const QStringList zeilen = hilfetext().split(u'\n');
+        for (const QString &zeile : zeilen)
+            QVERIFY2(zeile.size() <= 80, qPrintable(zeile));
+        const qsizetype anfang = zeilen.indexOf(u"Befehle:"_s) + 1;
+        const auto mitBeschreibung = [](const QString &zeile) {
+            return zeile.size() > 27 && zeile[25] == u' ' && zeile[26] == u' ' && zeile[27] != u' ';
+        };
+        for (qsizetype i = anfang; !zeilen[i].isEmpty(); ++i) {
+            const QString &zeile = zeilen[i];
+            // Synopses go on under their subcommand, descriptions in their column.
+            const qsizetype einzug = zeile.size() - zeile.trimmed().size();
+            QVERIFY2(einzug < 12 || einzug == 27, qPrintable(zeile));
+            if (zeile.startsWith(QString(27, u' ')))
+                QVERIFY2(mitBeschreibung(zeile), qPrintable(zeile));
+            if (!zeile.startsWith(QString(27, u' ')) || !mitBeschreibung(zeilen[i - 1]))
+                continue;
+            const QString wort = zeile.trimmed().section(u' ', 0, 0);
+            QVERIFY2(zeilen[i - 1].size() + 1 + wort.size() > 80,
+                     qPrintable(zeilen[i - 1] + u'|' + wort));
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TstOptionen)
