@@ -86,8 +86,7 @@ const Option format{{QStringLiteral("format")},
                     QStringLiteral("--format erwartet lines oder fortune")};
 const Option erzwingen{{QStringLiteral("force")},
                        {},
-                       QStringLiteral("AUSGABE ersetzen, auch wenn ihr dabei Zeilen verloren "
-                                      "gehen"),
+                       QStringLiteral("AUSGABE ersetzen, auch wenn dabei Zeilen verloren gehen"),
                        {}};
 const Option ja{{QStringLiteral("yes")},
                 {},
