@@ -1,6 +1,7 @@
 #include "app/aufruf.h"
 
 #include "archive/archiv_leser.h"
+#include "kommandozeile/parserfehler.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -65,21 +66,6 @@ Aufruf falsch(const QString &was)
                    QStringLiteral("sprho: %1\n„sprho --help“ zeigt die Bedienung.\n").arg(was), 2);
 }
 
-// An option as the user wrote it, from the name the parser gives back.
-QString geschrieben(const QStringList &argumente, const QString &name)
-{
-    for (const QString &argument : argumente) {
-        if (argument == QStringLiteral("--"))
-            break;
-        QString ohneStriche = argument.section(u'=', 0, 0);
-        while (ohneStriche.startsWith(u'-'))
-            ohneStriche.remove(0, 1);
-        if (argument.startsWith(u'-') && ohneStriche == name)
-            return argument.section(u'=', 0, 0);
-    }
-    return name;
-}
-
 } // namespace
 
 Aufruf aufrufLesen(const QStringList &argumente)
@@ -94,21 +80,14 @@ Aufruf aufrufLesen(const QStringList &argumente)
     const QCommandLineOption sitzung(QStringLiteral("session"), QString(), QStringLiteral("ID"));
     parser.addOptions({hilfeOption, version, sitzung});
 
-    // The parser's own messages are English; only what failed is taken from it.
-    const bool gelesen = parser.parse(QStringList{QStringLiteral("sprho")} + argumente);
+    const QStringList mitName = QStringList{QStringLiteral("sprho")} + argumente;
+    parser.parse(mitName);
     if (parser.isSet(hilfeOption))
         return beenden(std::cout, hilfe, 0);
-    if (const QStringList unbekannt = parser.unknownOptionNames(); !unbekannt.isEmpty()) {
-        return falsch(QStringLiteral("unbekannte Option „%1“")
-                          .arg(geschrieben(argumente, unbekannt.first())));
-    }
-    if (!gelesen) { // a value missing after -session, or given to --help or --version
-        const QString option = parser.errorText().section(u'\'', 1, 1);
-        return falsch((parser.errorText().startsWith(QStringLiteral("Missing"))
-                           ? QStringLiteral("„%1“ erwartet einen Wert")
-                           : QStringLiteral("„%1“ nimmt keinen Wert"))
-                          .arg(option));
-    }
+    // An unknown option, a value missing after -session, or one given to
+    // --help or --version.
+    if (const auto fehler = parserfehler(parser, mitName))
+        return falsch(aufDeutsch(*fehler));
     if (parser.isSet(version))
         return beenden(std::cout,
                        QStringLiteral("sprho %1\n").arg(QLatin1StringView(sprho::version)), 0);

@@ -1,6 +1,7 @@
 // Writes the made-up archive of the benchmarks into a file, for the scripts
 // beside them.
 #include "bench/archiv_generator.h"
+#include "kommandozeile/parserfehler.h"
 
 #include <QCommandLineParser>
 
@@ -35,14 +36,9 @@ int main(int argc, char **argv)
     const QCommandLineOption nie(QStringLiteral("nie"), QString(), QStringLiteral("BEGRIFF"));
     parser.addOptions({hilfeOption, zeilen, wort, nie});
 
-    // The parser's own messages are English; only what failed is taken from it.
-    if (!parser.parse(argumente)) {
-        const QString lang = QStringLiteral("--") + parser.unknownOptionNames().value(0);
-        if (lang.size() > 2)
-            return falsch(QStringLiteral("unbekannte Option „%1“")
-                              .arg(argumente.contains(lang) ? lang : lang.sliced(1)));
-        return falsch(QStringLiteral("„%1“ braucht einen Wert").arg(argumente.last()));
-    }
+    parser.parse(argumente);
+    if (const auto fehler = parserfehler(parser, argumente))
+        return falsch(aufDeutsch(*fehler));
     if (parser.isSet(hilfeOption)) {
         std::cout << hilfe;
         return 0;

@@ -1,14 +1,16 @@
 #include "tools/ausgabeziel.h"
 
+#include "tools/abbruch.h"
+
 #include <QFileInfo>
 
 #include <utility>
 
 namespace {
 
-QString schreibfehler(const QString &pfad, const QString &grund)
+[[noreturn]] void schreibfehler(const QString &pfad, const QString &grund)
 {
-    return QStringLiteral("„%1“ kann nicht geschrieben werden: %2").arg(pfad, grund);
+    scheitern(QStringLiteral("„%1“ kann nicht geschrieben werden: %2").arg(pfad, grund));
 }
 
 } // namespace
@@ -25,28 +27,24 @@ Ausgabeziel::Ausgabeziel(const QString &pfad, QIODevice &standardAusgabe)
         m_art = Art::Datei;
 }
 
-bool Ausgabeziel::oeffnen()
+void Ausgabeziel::oeffnen()
 {
-    if (m_art == Art::Standard)
-        return m_puffer.open(QIODevice::WriteOnly);
+    if (m_art == Art::Standard) {
+        // A buffer in memory opens for writing whatever happens.
+        m_puffer.open(QIODevice::WriteOnly);
+        return;
+    }
     if (m_art == Art::Geraet) {
-        if (!m_geraet.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            m_fehler = schreibfehler(m_pfad, m_geraet.errorString());
-            return false;
-        }
-        return true;
+        if (!m_geraet.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            schreibfehler(m_pfad, m_geraet.errorString());
+        return;
     }
-    if (QFileInfo(m_pfad).isDir()) {
-        m_fehler = QStringLiteral("„%1“ ist ein Ordner").arg(m_pfad);
-        return false;
-    }
+    if (QFileInfo(m_pfad).isDir())
+        scheitern(QStringLiteral("„%1“ ist ein Ordner").arg(m_pfad));
     // Unbuffered: a write the disk takes only in part says so at once. Buffered,
     // the flush at the end can drop the rest and still report success.
-    if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        m_fehler = schreibfehler(m_pfad, m_datei.errorString());
-        return false;
-    }
-    return true;
+    if (!m_datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        schreibfehler(m_pfad, m_datei.errorString());
 }
 
 QIODevice &Ausgabeziel::geraet()
@@ -62,57 +60,49 @@ QIODevice &Ausgabeziel::geraet()
     return m_datei;
 }
 
-bool Ausgabeziel::schreiben(const QByteArray &bytes)
+void Ausgabeziel::schreiben(const QByteArray &bytes)
 {
-    if (m_art != Art::Datei)
-        return weitergeben(bytes);
+    if (m_art != Art::Datei) {
+        weitergeben(bytes);
+        return;
+    }
     // The file is unbuffered (see oeffnen): pieces of this size keep the
     // number of writes small.
     constexpr qsizetype stueck = qsizetype{256} * 1024;
     m_block += bytes;
-    if (m_block.size() < stueck)
-        return true;
-    const QByteArray block = std::exchange(m_block, {});
-    return weitergeben(block);
+    if (m_block.size() >= stueck)
+        weitergeben(std::exchange(m_block, {}));
 }
 
-bool Ausgabeziel::weitergeben(const QByteArray &bytes)
+void Ausgabeziel::weitergeben(const QByteArray &bytes)
 {
     const qint64 geschrieben = geraet().write(bytes);
     if (geschrieben == bytes.size())
-        return true;
+        return;
     // A short write sets no error of its own: the disk is full or the file
     // may grow no further.
-    m_fehler =
-        schreibfehler(m_pfad, geschrieben < 0 ? geraet().errorString()
-                                              : QStringLiteral("nur %1 von %2 Bytes geschrieben "
-                                                               "(Platte voll?)")
-                                                    .arg(geschrieben)
-                                                    .arg(bytes.size()));
-    return false;
+    schreibfehler(m_pfad, geschrieben < 0 ? geraet().errorString()
+                                          : QStringLiteral("nur %1 von %2 Bytes geschrieben "
+                                                           "(Platte voll?)")
+                                                .arg(geschrieben)
+                                                .arg(bytes.size()));
 }
 
-bool Ausgabeziel::abschliessen()
+void Ausgabeziel::abschliessen()
 {
     if (m_art == Art::Geraet) {
         m_geraet.close();
-        return true;
+        return;
     }
     if (m_art == Art::Standard) {
         const QByteArray &daten = m_puffer.data();
-        if (m_standard.write(daten) != daten.size()) {
-            m_fehler = QStringLiteral("Standardausgabe: %1").arg(m_standard.errorString());
-            return false;
-        }
-        return true;
+        if (m_standard.write(daten) != daten.size())
+            scheitern(QStringLiteral("Standardausgabe: %1").arg(m_standard.errorString()));
+        return;
     }
-    if (!weitergeben(std::exchange(m_block, {})))
-        return false;
-    if (!m_datei.commit()) {
-        m_fehler = schreibfehler(m_pfad, m_datei.errorString());
-        return false;
-    }
-    return true;
+    weitergeben(std::exchange(m_block, {}));
+    if (!m_datei.commit())
+        schreibfehler(m_pfad, m_datei.errorString());
 }
 
 void Ausgabeziel::verwerfen()

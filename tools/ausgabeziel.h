@@ -15,21 +15,20 @@ class Ausgabeziel {
 public:
     Ausgabeziel(const QString &pfad, QIODevice &standardAusgabe);
 
-    [[nodiscard]] bool oeffnen();
-    // False, with a message naming the output, when the bytes did not all go.
-    [[nodiscard]] bool schreiben(const QByteArray &bytes);
-    // Makes the output visible; false (and nothing visible) on a write error.
-    [[nodiscard]] bool abschliessen();
+    // Each of these fails (abbruch.h) with a message naming the output.
+    void oeffnen();
+    // Fails when the bytes did not all go.
+    void schreiben(const QByteArray &bytes);
+    // Makes the output visible; fails (and nothing is visible) on a write error.
+    void abschliessen();
     // Drops everything written; an existing file stays as it was.
     void verwerfen();
-
-    QString fehler() const { return m_fehler; }
 
 private:
     enum class Art { Standard, Datei, Geraet };
 
     QIODevice &geraet();
-    [[nodiscard]] bool weitergeben(const QByteArray &bytes);
+    void weitergeben(const QByteArray &bytes);
 
     Art m_art;
 
@@ -39,5 +38,4 @@ private:
     QFile m_geraet;
     QBuffer m_puffer;
     QByteArray m_block; // what a file has still to get, written in large pieces
-    QString m_fehler;
 };

@@ -25,7 +25,10 @@ QStringList kategorienamen();
 QString kategorieVorschlag(const QString &name);
 // Asks before the guarded category is searched: on a terminal only.
 bool nachfragen(Kanaele &k);
-// The category search for search's and random's sake, asking as above unless
-// ja: fails when declined; false when the archive could not be searched.
-[[nodiscard]] bool kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja,
-                                   SpeicherAnzeige &anzeige, Kanaele &k);
+// How a pass that could not read the archive is told: category calls it a
+// failed search pass, random an unreadable archive.
+enum class Lesefehler { Suchlauf, Unlesbar };
+// The category search for category's and random's sake, asking as above
+// unless ja: fails when declined or when the archive could not be searched.
+void kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja, SpeicherAnzeige &anzeige,
+                     Kanaele &k, Lesefehler form);

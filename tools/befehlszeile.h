@@ -1,42 +1,31 @@
 #pragma once
 
-#include "tools/kanaele.h"
-
+#include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <initializer_list>
 #include <map>
 
-// The options that several subcommands share: each is defined and read here
-// only.
-enum class Gemeinsam {
-    Archiv,   // --archive DATEI
-    Bereich,  // --area 0|1|2
-    Null,     // -0, --null
-    Ersetzen, // --replace
-};
-
 // One subcommand's command line, read by QCommandLineParser and explained in
-// the tool's own German words. "--" ends the options; --help shows the help.
-// Wrong usage ends the run (falschBedient).
+// the tool's own German words. Its options, each with its German description,
+// come from the one table in befehlszeile.cpp. "--" ends the options; --help
+// ends the run with the help (Fertig), wrong usage with a failure
+// (falschBedient).
 class Befehlszeile {
 public:
-    Befehlszeile(QString befehl, std::initializer_list<Gemeinsam> gemeinsame = {});
+    explicit Befehlszeile(QString befehl);
 
-    // An option without a value; the first name is the one to ask for.
-    void schalter(const QStringList &namen);
-    // An option with a value, and what to say when the value is missing.
-    void wert(const QString &name, const QString &ohneWert);
-
-    // Reads the arguments (without the subcommand). False when the help was
-    // shown and the run ends here.
-    [[nodiscard]] bool lesen(const QStringList &argumente, Kanaele &k);
+    // Reads the arguments (without the subcommand).
+    void lesen(const QStringList &argumente);
 
     bool gesetzt(const QString &name) const { return m_parser.isSet(name); }
     QString wertVon(const QString &name) const { return m_parser.value(name); }
     QStringList argumente() const { return m_parser.positionalArguments(); }
+
+    // The options the subcommand knows, as written: "--archive", "-0", "--null".
+    QStringList optionen() const;
 
     // The shared options, as read.
     bool archivGenannt() const;
@@ -52,9 +41,16 @@ private:
 
     QString m_befehl;
     QCommandLineParser m_parser;
-    std::map<QString, QString> m_ohneWert;
+    QList<QCommandLineOption> m_optionen;
+    std::map<QString, QString> m_ohneWert; // what to say when an option's value is missing
     qint16 m_bereich = 0;
 };
+
+// The subcommands, in the order of the help.
+QStringList befehlsnamen();
+// The options of sprho-archiv itself, before any subcommand.
+QCommandLineOption hilfeOption();
+QCommandLineOption versionOption();
 
 // The whole help of sprho-archiv.
 QString hilfetext();

@@ -1,5 +1,7 @@
 #include "tools/eingabequelle.h"
 
+#include "tools/abbruch.h"
+
 #include <QFileInfo>
 
 Eingabequelle::Eingabequelle(const QString &pfad, QIODevice &standardEingabe)
@@ -7,18 +9,13 @@ Eingabequelle::Eingabequelle(const QString &pfad, QIODevice &standardEingabe)
 {
 }
 
-QIODevice *Eingabequelle::oeffnen()
+QIODevice &Eingabequelle::oeffnen()
 {
     if (m_pfad == QStringLiteral("-"))
-        return &m_standard;
-    if (QFileInfo(m_pfad).isDir()) {
-        m_fehler = QStringLiteral("„%1“ ist ein Ordner").arg(m_pfad);
-        return nullptr;
-    }
-    if (!m_datei.open(QIODevice::ReadOnly)) {
-        m_fehler =
-            QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(m_pfad, m_datei.errorString());
-        return nullptr;
-    }
-    return &m_datei;
+        return m_standard;
+    if (QFileInfo(m_pfad).isDir())
+        scheitern(QStringLiteral("„%1“ ist ein Ordner").arg(m_pfad));
+    if (!m_datei.open(QIODevice::ReadOnly))
+        unlesbar(m_pfad, m_datei.errorString());
+    return m_datei;
 }

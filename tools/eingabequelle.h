@@ -5,16 +5,14 @@
 #include <QString>
 
 // Opens IN for reading: a regular file, or standard input for "-".
-// Returns nullptr with a message when that is impossible.
+// Fails (abbruch.h) when that is impossible.
 class Eingabequelle {
 public:
     Eingabequelle(const QString &pfad, QIODevice &standardEingabe);
-    [[nodiscard]] QIODevice *oeffnen();
-    QString fehler() const { return m_fehler; }
+    QIODevice &oeffnen();
 
 private:
     QString m_pfad;
     QIODevice &m_standard;
     QFile m_datei;
-    QString m_fehler;
 };

@@ -62,11 +62,6 @@ QStringList texteAus(const QStringList &argumente, Kanaele &k)
     return texte;
 }
 
-[[noreturn]] void unlesbar(const QString &pfad, const QString &grund)
-{
-    scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, grund));
-}
-
 // The archive to read, or nothing when there is none yet: a missing archive
 // is an empty one. One that cannot be opened ends the run.
 std::unique_ptr<ArchivLeser> leserFuer(const QString &pfad, Kanaele &k)
@@ -166,9 +161,7 @@ bool abschreiben(const QString &quelle, Ausgabeziel &ziel, Kanaele &k)
         // A block ends just after a line end or at the end of the archive,
         // never between a CR and its LF.
         offen = !block.ends_with('\r') && !block.ends_with("\r\n");
-        if (!ziel.schreiben(
-                QByteArray::fromRawData(block.data(), static_cast<qsizetype>(block.size()))))
-            scheitern(ziel.fehler());
+        ziel.schreiben(QByteArray::fromRawData(block.data(), static_cast<qsizetype>(block.size())));
     }
     if (leser->fehlgeschlagen())
         unlesbar(quelle, leser->fehler());
@@ -181,12 +174,11 @@ bool abschreiben(const QString &quelle, Ausgabeziel &ziel, Kanaele &k)
 void schreiben(const QString &pfad, const QString &quelle, QByteArray neu, Kanaele &k)
 {
     Ausgabeziel ziel(pfad, k.aus);
-    if (!ziel.oeffnen())
-        scheitern(ziel.fehler());
+    ziel.oeffnen();
     if (abschreiben(quelle, ziel, k))
         neu.prepend("\r\n");
-    if (!ziel.schreiben(neu) || !ziel.abschliessen())
-        scheitern(ziel.fehler());
+    ziel.schreiben(neu);
+    ziel.abschliessen();
 }
 
 // Only one add at a time on an archive: two at once would each rewrite it
@@ -222,10 +214,8 @@ QString vorlage()
 // message given, so nothing is written unless there is something to add.
 int hinzufuegen(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("add"),
-                       {Gemeinsam::Archiv, Gemeinsam::Bereich, Gemeinsam::Ersetzen});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("add"));
+    zeile.lesen(argumente);
     const QStringList texte = texteAus(zeile.argumente(), k);
     const qint16 bereich = zeile.bereich();
     const QString pfad = zeile.archivGenannt() ? zeile.archiv() : archivsuche::zielFuerNeues();

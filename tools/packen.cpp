@@ -68,24 +68,6 @@ void nichtUeberschreiben(const QString &ausgabe, const QStringList &eingaben)
     }
 }
 
-void ausgabeOeffnen(Ausgabeziel &ziel)
-{
-    if (!ziel.oeffnen())
-        scheitern(ziel.fehler());
-}
-
-void schreiben(Ausgabeziel &ziel, const QByteArray &bytes)
-{
-    if (!ziel.schreiben(bytes))
-        scheitern(ziel.fehler());
-}
-
-void abschliessen(Ausgabeziel &ziel)
-{
-    if (!ziel.abschliessen())
-        scheitern(ziel.fehler());
-}
-
 // What pack writes, entry by entry, and what it tells at the end.
 class Packer {
 public:
@@ -126,7 +108,7 @@ public:
         const QByteArray zeile = archivzeileFuer(text, ort);
         if (m_bestand)
             m_bestand->aufnehmen(zeile);
-        schreiben(m_ziel, zeile + "\r\n");
+        m_ziel.schreiben(zeile + "\r\n");
         if (!text.startsWith(QChar::fromLatin1(kommentarMarke)))
             ++m_geschrieben;
     }
@@ -187,14 +169,8 @@ bool fortuneTreu(const QString &text)
 // Readable texts (archive lines, or fortune files) into a scrambled archive.
 int packen(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("pack"), {Gemeinsam::Bereich, Gemeinsam::Ersetzen});
-    zeile.wert(formatName, QStringLiteral("--format erwartet lines oder fortune"));
-    zeile.wert(QStringLiteral("encoding"),
-               QStringLiteral("--encoding erwartet utf-8 oder windows-1252"));
-    zeile.schalter({QStringLiteral("skip")});
-    zeile.schalter({erzwingenName});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("pack"));
+    zeile.lesen(argumente);
     QStringList eingaben = zeile.argumente();
     if (eingaben.size() < 2)
         falschBedient(QStringLiteral("pack erwartet EINGABE und AUSGABE"));
@@ -209,13 +185,10 @@ int packen(const QStringList &argumente, Kanaele &k)
     for (const QString &pfad : std::as_const(eingaben))
         quellen.push_back(std::make_unique<Eingabequelle>(pfad, k.ein));
     std::vector<QIODevice *> geraete;
-    for (const auto &quelle : quellen) {
-        geraete.push_back(quelle->oeffnen());
-        if (!geraete.back())
-            scheitern(quelle->fehler());
-    }
+    for (const auto &quelle : quellen)
+        geraete.push_back(&quelle->oeffnen());
     Ausgabeziel ziel(ausgabe, k.aus);
-    ausgabeOeffnen(ziel);
+    ziel.oeffnen();
     std::optional<Zeilenbestand> bestand = bestandFuer(ausgabe, zeile);
     Packer packer(ziel, format, zeile.bereich(), zeile.gesetzt(QStringLiteral("skip")),
                   zeile.ersetzen(), bestand ? &*bestand : nullptr, k);
@@ -242,7 +215,7 @@ int packen(const QStringList &argumente, Kanaele &k)
                                   (eineDatei ? eingaben.first() : QStringLiteral("TEXTDATEI")) +
                                   QStringLiteral("“ holt sie erst in den Text"));
     }
-    abschliessen(ziel);
+    ziel.abschliessen();
     k.melden(packer.zusammenfassung());
     return status::ok;
 }
@@ -251,11 +224,8 @@ int packen(const QStringList &argumente, Kanaele &k)
 // area as a fortune file. What would not come back unchanged is reported.
 int entpacken(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("unpack"), {Gemeinsam::Bereich});
-    zeile.wert(formatName, QStringLiteral("--format erwartet lines oder fortune"));
-    zeile.schalter({erzwingenName});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("unpack"));
+    zeile.lesen(argumente);
     const QStringList pfade = zeile.argumente();
     if (pfade.isEmpty() || pfade.size() > 2)
         falschBedient(QStringLiteral("unpack erwartet [ARCHIV] AUSGABE"));
@@ -264,13 +234,11 @@ int entpacken(const QStringList &argumente, Kanaele &k)
     nichtUeberschreiben(pfade.last(), {archiv});
 
     Eingabequelle quelle(archiv, k.ein);
-    QIODevice *ein = quelle.oeffnen();
-    if (!ein)
-        scheitern(quelle.fehler());
+    QIODevice &ein = quelle.oeffnen();
     Ausgabeziel ziel(pfade.last(), k.aus);
-    ausgabeOeffnen(ziel);
+    ziel.oeffnen();
     std::optional<Zeilenbestand> bestand = bestandFuer(pfade.last(), zeile);
-    ArchivLeser leser(*ein);
+    ArchivLeser leser(ein);
     if (!leser.oeffnen())
         scheitern(leser.fehler());
     qint64 nummer = 0;
@@ -282,7 +250,7 @@ int entpacken(const QStringList &argumente, Kanaele &k)
             const QByteArray text = klartext(roh).toUtf8();
             if (bestand)
                 bestand->textAufnehmen(text);
-            schreiben(ziel, text + '\n');
+            ziel.schreiben(text + '\n');
             continue;
         }
         const auto gelesen = eintrag(roh);
@@ -306,7 +274,7 @@ int entpacken(const QStringList &argumente, Kanaele &k)
             bestand->textAufnehmen(bytes);
             bestand->aufnehmen("%");
         }
-        schreiben(ziel, bytes + "\n%\n");
+        ziel.schreiben(bytes + "\n%\n");
     }
     if (leser.fehlgeschlagen())
         scheitern(leser.fehler());
@@ -325,6 +293,6 @@ int entpacken(const QStringList &argumente, Kanaele &k)
                                                      "auch das ab: ") +
                                       zurueck + u')');
     }
-    abschliessen(ziel);
+    ziel.abschliessen();
     return status::ok;
 }

@@ -124,10 +124,8 @@ QString bericht(const Befund &b, bool alle)
 // Counts what an archive holds and lists what its keepers should look at.
 int pruefen(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("check"), {Gemeinsam::Archiv});
-    zeile.schalter({QStringLiteral("all")});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("check"));
+    zeile.lesen(argumente);
     const QStringList archive = zeile.argumente();
     if (archive.size() + (zeile.archivGenannt() ? 1 : 0) > 1)
         falschBedient(QStringLiteral("check erwartet höchstens ein ARCHIV"));
@@ -135,7 +133,7 @@ int pruefen(const QStringList &argumente, Kanaele &k)
 
     ArchivLeser leser(pfad);
     if (!leser.oeffnen())
-        scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(pfad, leser.fehler()));
+        unlesbar(pfad, leser.fehler());
     const Befund befund = durchsehen(leser);
     if (!befund.lesefehler.isEmpty())
         scheitern(QStringLiteral("„%1“, %2").arg(pfad, befund.lesefehler));

@@ -34,8 +34,22 @@ void ausgeben(Kanaele &k, const SpeicherAnzeige &anzeige, bool nul)
     scheitern(QStringLiteral("Suchlauf fehlgeschlagen: „%1“: %2").arg(archiv, grund));
 }
 
-[[noreturn]] void suchfehler(const Suchmaschine &maschine)
+// The engine tells how its passes ended; the tool fails by a throw. This is
+// the one place where one becomes the other.
+void durchsucht(Suchmaschine::Ausgang ausgang, const Suchmaschine &maschine, Lesefehler form,
+                const QString &kategorie = {})
 {
+    switch (ausgang) {
+    case Suchmaschine::Ausgang::Erledigt:
+        return;
+    case Suchmaschine::Ausgang::Abgelehnt:
+        scheitern(QStringLiteral("abgelehnt; mit --yes wird „%1“ ohne Rückfrage durchsucht")
+                      .arg(kategorie));
+    case Suchmaschine::Ausgang::Fehler:
+        break;
+    }
+    if (form == Lesefehler::Unlesbar)
+        unlesbar(maschine.archivPfad(), maschine.fehler());
     suchfehler(maschine.archivPfad(), maschine.fehler());
 }
 
@@ -63,15 +77,11 @@ void alleTreffer(const QString &archiv, const QString &begriff, SpeicherAnzeige 
 
 } // namespace
 
-bool kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja, SpeicherAnzeige &anzeige,
-                     Kanaele &k)
+void kategorieSuchen(Suchmaschine &maschine, const QString &name, bool ja, SpeicherAnzeige &anzeige,
+                     Kanaele &k, Lesefehler form)
 {
-    const auto ausgang =
-        maschine.kategoriesuche(name, anzeige, [&] { return ja || nachfragen(k); });
-    if (ausgang == Suchmaschine::Ausgang::Abgelehnt)
-        scheitern(
-            QStringLiteral("abgelehnt; mit --yes wird „%1“ ohne Rückfrage durchsucht").arg(name));
-    return ausgang != Suchmaschine::Ausgang::Fehler;
+    durchsucht(maschine.kategoriesuche(name, anzeige, [&] { return ja || nachfragen(k); }),
+               maschine, form, name);
 }
 
 QStringList kategorienamen()
@@ -103,11 +113,8 @@ bool nachfragen(Kanaele &k)
 // One search pass, as the window's search button runs it.
 int suchen(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("search"),
-                       {Gemeinsam::Archiv, Gemeinsam::Bereich, Gemeinsam::Null});
-    zeile.schalter({QStringLiteral("all")});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("search"));
+    zeile.lesen(argumente);
     if (zeile.argumente().size() > 1)
         falschBedient(nurEinBegriff);
 
@@ -120,8 +127,7 @@ int suchen(const QStringList &argumente, Kanaele &k)
         // The list-only areas list everything anyway.
         Suchmaschine maschine(zeile.archiv(), k.archivOeffnen);
         maschine.bereichWaehlen(zeile.bereich());
-        if (maschine.suchlauf(begriff, anzeige) != Suchmaschine::Ausgang::Erledigt)
-            suchfehler(maschine);
+        durchsucht(maschine.suchlauf(begriff, anzeige), maschine, Lesefehler::Suchlauf);
         if (hauptbereich && anzeige.eintraege().size() == Suchmaschine::trefferGrenze)
             k.melden(QStringLiteral("Hinweis: Wie im Fenster endet die Suche nach %1 Treffern; "
                                     "--all zeigt alle.")
@@ -134,11 +140,8 @@ int suchen(const QStringList &argumente, Kanaele &k)
 // The category search, as choosing a category in the window runs it.
 int kategorie(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("category"), {Gemeinsam::Archiv, Gemeinsam::Null});
-    zeile.schalter({QStringLiteral("yes")});
-    zeile.schalter({QStringLiteral("list")});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("category"));
+    zeile.lesen(argumente);
     if (zeile.argumente().size() > 1)
         falschBedient(nurEinBegriff);
 
@@ -156,8 +159,8 @@ int kategorie(const QStringList &argumente, Kanaele &k)
     Suchmaschine maschine(zeile.archiv(), k.archivOeffnen);
     maschine.kateg_laden();
     SpeicherAnzeige anzeige;
-    if (!kategorieSuchen(maschine, name, zeile.gesetzt(QStringLiteral("yes")), anzeige, k))
-        suchfehler(maschine);
+    kategorieSuchen(maschine, name, zeile.gesetzt(QStringLiteral("yes")), anzeige, k,
+                    Lesefehler::Suchlauf);
     ausgeben(k, anzeige, zeile.nul());
     return status::ok;
 }

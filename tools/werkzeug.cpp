@@ -30,8 +30,8 @@ int ausfuehren(const QStringList &argumente, Kanaele &k)
     // is its own to read.
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption hilfe(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption hilfe = hilfeOption();
+    const QCommandLineOption version = versionOption();
     parser.addOptions({hilfe, version});
     const bool gelesen = parser.parse(QStringList{QStringLiteral("sprho-archiv")} + argumente);
 
@@ -61,6 +61,9 @@ int sprhoArchiv(const QStringList &argumente, Kanaele &k)
 {
     try {
         return ausfuehren(argumente, k);
+    } catch (const Fertig &fertig) {
+        k.schreiben(fertig.ausgabe);
+        return status::ok;
     } catch (const Abbruch &abbruch) {
         k.melden(abbruch.meldung);
         return abbruch.status;

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
-// sprho-archiv: pack, unpack, check and search archives from a shell.
+// sprho-archiv: pack, unpack, add to, check, search and pick at random from
+// archives, from a shell.
 // argumente excludes the program name. Returns the exit status.
 int sprhoArchiv(const QStringList &argumente, Kanaele &k);

@@ -14,11 +14,6 @@ namespace {
 
 using Zufall = std::mt19937_64;
 
-[[noreturn]] void unlesbar(const QString &archiv, const QString &grund)
-{
-    scheitern(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(archiv, grund));
-}
-
 // One read of the archive, keeping a single line: the n-th entry of the area
 // replaces the kept one with probability 1/n, which leaves every entry kept
 // with the same probability however many there are.
@@ -51,8 +46,7 @@ QString ausKategorie(const QString &archiv, const QString &name, bool ja, Zufall
     Suchmaschine maschine(archiv, k.archivOeffnen);
     maschine.kateg_laden();
     SpeicherAnzeige anzeige;
-    if (!kategorieSuchen(maschine, name, ja, anzeige, k))
-        unlesbar(archiv, maschine.fehler());
+    kategorieSuchen(maschine, name, ja, anzeige, k, Lesefehler::Unlesbar);
     const QStringList &eintraege = anzeige.eintraege();
     if (eintraege.isEmpty())
         scheitern(
@@ -68,14 +62,8 @@ QString ausKategorie(const QString &archiv, const QString &name, bool ja, Zufall
 // a shell's start-up file, or a text of the day.
 int zufall(const QStringList &argumente, Kanaele &k)
 {
-    Befehlszeile zeile(QStringLiteral("random"),
-                       {Gemeinsam::Archiv, Gemeinsam::Bereich, Gemeinsam::Null});
-    zeile.wert(QStringLiteral("category"), QStringLiteral("--category braucht einen NAMEN"));
-    const QString saatFalsch = QStringLiteral("--seed erwartet eine ganze Zahl ab 0");
-    zeile.wert(QStringLiteral("seed"), saatFalsch);
-    zeile.schalter({QStringLiteral("yes")});
-    if (!zeile.lesen(argumente, k))
-        return status::ok;
+    Befehlszeile zeile(QStringLiteral("random"));
+    zeile.lesen(argumente);
     if (!zeile.argumente().isEmpty())
         falschBedient(
             QStringLiteral("random nimmt kein Argument („%1“)").arg(zeile.argumente().first()));
@@ -93,7 +81,7 @@ int zufall(const QStringList &argumente, Kanaele &k)
         bool ok = false;
         zufall.seed(zeile.wertVon(QStringLiteral("seed")).toULongLong(&ok));
         if (!ok)
-            falschBedient(saatFalsch);
+            falschBedient(QStringLiteral("--seed erwartet eine ganze Zahl ab 0"));
     } else {
         std::random_device quelle;
         zufall.seed((static_cast<Zufall::result_type>(quelle()) << 32U) ^ quelle());
