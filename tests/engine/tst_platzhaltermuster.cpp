@@ -38,6 +38,8 @@ private slots:
         zeile(u"x[!x]"_s, "xy", true);
         zeile(u"x[!x]"_s, "xx", false);
         zeile(u"[!]"_s, "q", true);
+        zeile(u"[!a]"_s, "!", true);        // the "!" that negates is not in the list
+        zeile(u"[!a]"_s, "[", true);        // nor is the "[" that opens it
         zeile(u"[a-]?[-z]"_s, "-?-", true); // "-" first or last is itself
         zeile(u"[#]"_s, "#", true);         // in a list, "#" is itself
         // Backtracking only to the last star: a quick no.
