@@ -22,8 +22,11 @@ private slots:
         zeile(u"abc"_s, "abcd", false);
         zeile(u""_s, "", true);
         zeile(u"*"_s, "ab", true);
-        zeile(u"中"_s, "x", false);      // beyond Windows-1252
-        zeile(u"a[bc"_s, "a[bc", false); // an unclosed "[" matches nothing
+        zeile(u"a**c"_s, "abbc", true);      // a run of stars is one star
+        zeile(u"*a"_s, "ab", false);         // the last piece stands at the end
+        zeile(u"a*b*[c]*d"_s, "abcd", true); // middle pieces fit up to the last one
+        zeile(u"中"_s, "x", false);          // beyond Windows-1252
+        zeile(u"a[bc"_s, "a[bc", false);     // an unclosed "[" matches nothing
         // Ranges hold both their ends; "#" is a digit, any digit.
         zeile(u"[a-c]"_s, "a", true);
         zeile(u"[a-c]"_s, "b", true);
