@@ -7,13 +7,14 @@
 
 // A device that hands out its bytes in reads of at most jeLesen bytes, like a pipe, and from
 // fehlerAb on fails every read, as a dying disk or a lost network share does (fehlerAb < 0: never).
+// Every write fails, as on a closed pipe.
 class Fehlgeraet : public QIODevice {
 public:
     Fehlgeraet(QByteArray daten, qint64 fehlerAb, qint64 jeLesen = 1 << 30)
         : m_daten(std::move(daten)), m_fehlerAb(fehlerAb < 0 ? m_daten.size() + 1 : fehlerAb),
           m_jeLesen(jeLesen)
     {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     }
 
     bool isSequential() const override { return true; }
@@ -31,7 +32,11 @@ protected:
         m_pos += n;
         return n;
     }
-    qint64 writeData(const char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override
+    {
+        setErrorString(QStringLiteral("Eingabe-/Ausgabefehler"));
+        return -1;
+    }
 
 private:
     QByteArray m_daten;

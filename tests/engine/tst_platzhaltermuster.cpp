@@ -22,8 +22,11 @@ private slots:
         zeile(u"abc"_s, "abcd", false);
         zeile(u""_s, "", true);
         zeile(u"*"_s, "ab", true);
-        zeile(u"中"_s, "x", false);      // beyond Windows-1252
-        zeile(u"a[bc"_s, "a[bc", false); // an unclosed "[" matches nothing
+        zeile(u"a**c"_s, "abbc", true);      // a run of stars is one star
+        zeile(u"*a"_s, "ab", false);         // the last piece stands at the end
+        zeile(u"a*b*[c]*d"_s, "abcd", true); // middle pieces fit up to the last one
+        zeile(u"中"_s, "x", false);          // beyond Windows-1252
+        zeile(u"a[bc"_s, "a[bc", false);     // an unclosed "[" matches nothing
         // Ranges hold both their ends; "#" is a digit, any digit.
         zeile(u"[a-c]"_s, "a", true);
         zeile(u"[a-c]"_s, "b", true);
@@ -38,6 +41,8 @@ private slots:
         zeile(u"x[!x]"_s, "xy", true);
         zeile(u"x[!x]"_s, "xx", false);
         zeile(u"[!]"_s, "q", true);
+        zeile(u"[!a]"_s, "!", true);        // the "!" that negates is not in the list
+        zeile(u"[!a]"_s, "[", true);        // nor is the "[" that opens it
         zeile(u"[a-]?[-z]"_s, "-?-", true); // "-" first or last is itself
         zeile(u"[#]"_s, "#", true);         // in a list, "#" is itself
         // Backtracking only to the last star: a quick no.

@@ -1,3 +1,4 @@
+#include "archive/archivzeile.h"
 #include "archive/cp1252.h"
 #include "archive/zeichen_tausch.h"
 
@@ -32,6 +33,11 @@ private slots:
                      qPrintable(QString::number(b)));
         }
         QCOMPARE(cp1252::dekodiere(std::string_view("\x80\xE4\xDF\x9F\x81", 5)), u"€äßŸ\u0081"_s);
+        // No C1 control character goes into a line: most would read back as another character
+        // (U+0080 as "€"), the rest as an undefined byte.
+        QByteArray zeile;
+        for (char16_t c = 0x80; c < 0xA0; ++c)
+            QVERIFY2(archivzeile(QString(QChar(c)), zeile), qPrintable(QString::number(c, 16)));
     }
 };
 
