@@ -1,12 +1,9 @@
 #pragma once
 
-#include "archive/vorausleser.h"
-
 #include <QFile>
 #include <QIODevice>
 #include <QString>
 
-#include <algorithm>
 #include <memory>
 #include <string_view>
 
@@ -31,21 +28,6 @@ public:
     // False when the file is missing, unreadable or not a regular file.
     [[nodiscard]] bool oeffnen();
 
-    // Lets a long read go on in the background: once the archive has proved
-    // longer than a few blocks, a helper thread reads the next blocks while
-    // the caller works on one (see Vorausleser). What the reader hands out
-    // stays the same; the thread ends with the reader or schliessen().
-    // Short archives never start it: a thread costs more than they take. Nor
-    // does a busy machine (WennKernFrei: the load average leaves no core
-    // free): there the two threads take turns on one core, and every
-    // hand-over waits for the scheduler (measured: the pass took longer).
-    // The more generous of two calls holds (a test's Immer stays).
-    enum class Vorauslesen { Nie, WennKernFrei, Immer };
-    void vorauslesenErlauben(Vorauslesen wann = Vorauslesen::WennKernFrei)
-    {
-        m_vorauslesen = std::max(m_vorauslesen, wann);
-    }
-
     // The next block of whole lines: it starts at the beginning of a line and
     // ends just after a line's terminator, or at the end of the file. The view
     // stays valid until the next call. False at the end of the archive and
@@ -56,22 +38,11 @@ public:
     [[nodiscard]] bool naechsteZeile(std::string_view &zeile);
     void schliessen();
 
-    // Whether the helper reads ahead now.
-    bool liestVoraus() const { return m_vorausleser != nullptr; }
-
     bool fehlgeschlagen() const { return !m_fehler.isEmpty(); }
     QString fehler() const { return m_fehler; }
 
-    // Blocks the reader reads itself before the helper starts.
-    static constexpr std::size_t vorauslesenNach = 2;
-    // Room in front of each piece the helper reads, for the cut line before
-    // it; a longer one is put together in the reader's own buffer.
-    static constexpr std::size_t vorraum = std::size_t{16} * 1024;
-
 private:
     bool nachladen();
-    bool nachladenVoraus();
-    void sammeln(const Vorausleser::Stueck &stueck);
     std::size_t blockende() const;
 
     QFile m_datei;
@@ -81,17 +52,9 @@ private:
     // for every pass would cost more than a short archive's whole search.
     std::unique_ptr<char[]> m_puffer = std::make_unique_for_overwrite<char[]>(blockgroesse);
     std::size_t m_groesse = blockgroesse;
-    // The bytes read: m_puffer, or a piece the helper read (see m_imStueck).
-    char *m_daten = m_puffer.get();
     std::size_t m_anfang = 0; // first byte not yet handed out
     std::size_t m_ende = 0;   // end of the bytes read
     bool m_dateiende = false;
     std::string_view m_block; // what naechsteZeile has not handed out yet
     QString m_fehler;
-
-    Vorauslesen m_vorauslesen = Vorauslesen::Nie;
-    std::size_t m_gelesen = 0; // bytes the reader read itself
-    bool m_imStueck = false;   // m_daten is in a piece the helper must get back
-    // Last, so that it stops before the device it reads goes.
-    std::unique_ptr<Vorausleser> m_vorausleser;
 };

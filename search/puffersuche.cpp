@@ -211,7 +211,6 @@ bool hauptbereichDurchsuchen(ArchivLeser &leser, const std::vector<Zeilentest> &
                              const std::function<bool()> &genug, Abtastung abtastung)
 {
     funde.assign(tests.size(), {});
-    leser.vorauslesenErlauben();
     qint64 ersteZeile = 1;
     std::string_view block;
     while (!genug() && leser.naechsterBlock(block)) {
