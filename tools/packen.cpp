@@ -185,6 +185,7 @@ int packen(const QStringList &argumente, Kanaele &k)
     for (const QString &pfad : std::as_const(eingaben))
         quellen.push_back(std::make_unique<Eingabequelle>(pfad, k.ein));
     std::vector<QIODevice *> geraete;
+    geraete.reserve(quellen.size());
     for (const auto &quelle : quellen)
         geraete.push_back(&quelle->oeffnen());
     Ausgabeziel ziel(ausgabe, k.aus);
