@@ -4,13 +4,13 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <map>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-using Optionen = std::map<QString, QStringList>; // subcommand -> its options, sorted
+using Optionen = QMap<QString, QStringList>; // subcommand -> its options, sorted
 
 const QString werkzeug = u"sprho-archiv"_s; // the options before any subcommand
 
@@ -49,6 +49,11 @@ void aufnehmen(Optionen &optionen, const QString &befehl, const QStringList &neu
 QString alsBefehl(const QString &name)
 {
     return u"Befehl "_s + name;
+}
+
+qsizetype einzug(const QString &zeile)
+{
+    return std::ranges::find_if(zeile, [](QChar c) { return c != u' '; }) - zeile.begin();
 }
 
 Optionen ausDemParser()
@@ -95,13 +100,10 @@ Optionen ausDerHandbuchseite()
     Optionen optionen;
     for (const QString &block : uebersicht.split(u".SY sprho-archiv\n"_s).sliced(1)) {
         const QString erste = block.section(u'\n', 0, 0);
-        if (!erste.startsWith(u".B "_s)) {
-            aufnehmen(optionen, werkzeug, optionenIn(block));
-            continue;
-        }
-        const QString befehl = erste.section(u' ', 1, 1);
+        const QString befehl = erste.startsWith(u".B "_s) ? erste.section(u' ', 1, 1) : werkzeug;
         aufnehmen(optionen, befehl, optionenIn(block));
-        aufnehmen(optionen, werkzeug, {alsBefehl(befehl)});
+        if (befehl != werkzeug)
+            aufnehmen(optionen, werkzeug, {alsBefehl(befehl)});
     }
     return optionen;
 }
@@ -118,12 +120,9 @@ Optionen ausDerHilfe()
     Optionen optionen;
     QString befehl;
     for (const QString &zeile : befehle.split(u'\n')) {
-        qsizetype einzug = 0;
-        while (einzug < zeile.size() && zeile[einzug] == u' ')
-            ++einzug;
-        if (einzug >= beschreibungsspalte)
+        if (einzug(zeile) >= beschreibungsspalte)
             continue;
-        if (einzug == 2) {
+        if (einzug(zeile) == 2) {
             befehl = zeile.trimmed().section(u' ', 0, 0);
             aufnehmen(optionen, werkzeug, {alsBefehl(befehl)});
         }
@@ -143,42 +142,31 @@ class TstOptionen : public QObject {
 private slots:
     void gleich_data()
     {
-        QTest::addColumn<QStringList>("parser");
-        QTest::addColumn<QStringList>("ergaenzung");
-        QTest::addColumn<QStringList>("handbuch");
-        QTest::addColumn<QStringList>("hilfe");
-        Optionen parser = ausDemParser();
-        const Optionen ergaenzung = ausDerErgaenzung();
-        const Optionen handbuch = ausDerHandbuchseite();
+        QTest::addColumn<QString>("erwartet");
+        QTest::addColumn<QString>("gefunden");
+        const Optionen parser = ausDemParser();
         Optionen hilfe = ausDerHilfe();
         // The help's own option lines are made from the parser's options.
         hilfe[werkzeug] = parser[werkzeug];
-        // A subcommand that only some places know gets a row of its own.
-        for (const Optionen *ort :
-             std::initializer_list<const Optionen *>{&ergaenzung, &handbuch, &hilfe}) {
-            for (const auto &[befehl, optionen] : *ort)
-                parser.try_emplace(befehl, QStringList{u"(unbekannt)"_s});
-        }
-        for (const auto &[befehl, optionen] : parser) {
-            const auto von = [&](const Optionen &ort) {
-                return ort.contains(befehl) ? ort.at(befehl) : QStringList{u"(fehlt)"_s};
-            };
-            QTest::newRow(qPrintable(befehl))
-                << optionen << von(ergaenzung) << von(handbuch) << von(hilfe);
+        for (const auto &[ort, optionen] :
+             {std::pair("Ergänzung", ausDerErgaenzung()),
+              std::pair("Handbuch", ausDerHandbuchseite()), std::pair("Hilfe", hilfe)}) {
+            // A subcommand that only some places know gets a row of its own. Joined, so that a
+            // failure shows the options themselves.
+            Optionen alle = parser;
+            alle.insert(optionen);
+            for (const QString &befehl : alle.keys())
+                QTest::addRow("%s: %s", ort, qPrintable(befehl))
+                    << parser.value(befehl, {u"(unbekannt)"_s}).join(u' ')
+                    << optionen.value(befehl, {u"(fehlt)"_s}).join(u' ');
         }
     }
 
     void gleich()
     {
-        QFETCH(QStringList, parser);
-        QFETCH(QStringList, ergaenzung);
-        QFETCH(QStringList, handbuch);
-        QFETCH(QStringList, hilfe);
-        // Joined, so that a failure shows the options themselves.
-        const QString erwartet = parser.join(u' ');
-        QCOMPARE(ergaenzung.join(u' '), erwartet);
-        QCOMPARE(handbuch.join(u' '), erwartet);
-        QCOMPARE(hilfe.join(u' '), erwartet);
+        QFETCH(QString, erwartet);
+        QFETCH(QString, gefunden);
+        QCOMPARE(gefunden, erwartet);
     }
 
     // The help is put together from the table: it fits 80 columns, what a
@@ -196,11 +184,8 @@ private slots:
         for (qsizetype i = anfang; !zeilen[i].isEmpty(); ++i) {
             const QString &zeile = zeilen[i];
             // Synopses go on under their subcommand, descriptions in their column.
-            const qsizetype einzug = zeile.size() - zeile.trimmed().size();
-            QVERIFY2(einzug < 12 || einzug == 27, qPrintable(zeile));
-            if (zeile.startsWith(QString(27, u' ')))
-                QVERIFY2(mitBeschreibung(zeile), qPrintable(zeile));
-            if (!zeile.startsWith(QString(27, u' ')) || !mitBeschreibung(zeilen[i - 1]))
+            QVERIFY2(einzug(zeile) < 12 || einzug(zeile) == 27, qPrintable(zeile));
+            if (einzug(zeile) != 27 || !mitBeschreibung(zeilen[i - 1]))
                 continue;
             const QString wort = zeile.trimmed().section(u' ', 0, 0);
             QVERIFY2(zeilen[i - 1].size() + 1 + wort.size() > 80,
