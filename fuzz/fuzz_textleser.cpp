@@ -3,6 +3,7 @@
 // refuses what is no text, and what it accepts unpacks to the entries the
 // plain reading finds, with nothing for unpack to warn about.
 // Input: one byte of options (see Wahl), then the text.
+#include "archive/archivzeile.h"
 #include "archive/cp1252.h"
 #include "fuzz/werkzeuglauf.h"
 #include "tools/archivtext.h"
@@ -151,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *daten, std::size_t gro
     QByteArray erwartet;
     bool darfAblehnen = false;
     for (QString eintrag : *gelesen) {
-        if (wahl.fortune && wahl.bereich == 0 && marke(eintrag)) {
+        if (wahl.fortune && wahl.bereich == 0 && markeAmAnfang(eintrag)) {
             darfAblehnen |= !wahl.auslassen;
             continue;
         }
