@@ -1,4 +1,5 @@
 #include "archive/archiv_leser.h"
+#include "archive/archivorte.h"
 #include "archive/archivzeile.h"
 #include "tools/abbruch.h"
 #include "tools/archivsuche.h"
@@ -193,19 +194,6 @@ void sperren(QLockFile &sperre, const QString &pfad)
                       : QStringLiteral("„%1.lock“ kann nicht angelegt werden").arg(pfad));
 }
 
-// What a new user archive starts from: the archive every other command reads
-// without --archive (the installed sample, where there is one), so that
-// nothing the user could find before disappears once the user's own archive
-// comes first. Empty when there is none: the archive starts empty.
-QString vorlage()
-{
-    for (const QString &ort : archivsuche::orte()) {
-        if (QFileInfo::exists(ort))
-            return ort;
-    }
-    return {};
-}
-
 } // namespace
 
 // Appends texts to an archive. The archive is read twice, a block at a time:
@@ -227,9 +215,14 @@ int hinzufuegen(const QStringList &argumente, Kanaele &k)
 
     QLockFile sperre(pfad + QStringLiteral(".lock"));
     sperren(sperre, pfad);
-    // Looked at under the lock: of two first adds, the later finds the copy.
-    const QString kopiert =
-        zeile.archivGenannt() || QFileInfo::exists(pfad) ? QString() : vorlage();
+    // A new user archive starts as a copy of the archive every other command
+    // reads without --archive (the installed sample, where there is one), so
+    // nothing the user could find before disappears once the user's own
+    // archive comes first; with none found it starts empty. Looked at under
+    // the lock: of two first adds, the later finds the copy.
+    const QString kopiert = zeile.archivGenannt() || QFileInfo::exists(pfad)
+                                ? QString()
+                                : archivorte::erster().value_or(QString());
     const QString quelle = kopiert.isEmpty() ? pfad : kopiert;
     std::optional<Ersetzungen> ersetzungen;
     if (zeile.ersetzen())
