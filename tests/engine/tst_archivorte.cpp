@@ -5,7 +5,7 @@
 using namespace Qt::StringLiterals;
 
 // Which places are tried, from the XDG variables and HOME; that the first existing one is read is
-// checked through sprho-archiv (tst_werkzeug).
+// checked through the window (tst_form1) and sprho-archiv (tst_werkzeug).
 class TestArchivorte : public QObject {
     Q_OBJECT
 private slots:

@@ -21,23 +21,16 @@ private slots:
                                          << u"unbekannte Option „--bogus“"_s << u"--bogus"_s;
         QTest::newRow("unbekannt, mit Wert") << false << QStringList{u"a"_s, u"--bogus=1"_s}
                                              << u"unbekannte Option „--bogus“"_s << u"--bogus=1"_s;
-        QTest::newRow("unbekannt, ein Buchstabe")
-            << false << QStringList{u"-x"_s} << u"unbekannte Option „-x“"_s << u"-x"_s;
         QTest::newRow("unbekannt, Buchstaben")
             << false << QStringList{u"-hxy"_s} << u"unbekannte Option „-x“"_s << u"-x"_s;
         QTest::newRow("unbekannt, ein Wort")
             << true << QStringList{u"-xy"_s} << u"unbekannte Option „-xy“"_s << u"-xy"_s;
         QTest::newRow("Wert fehlt") << false << QStringList{u"--session"_s}
                                     << u"„--session“ erwartet einen Wert"_s << u"--session"_s;
-        QTest::newRow("Wert fehlt, ein Wort")
-            << true << QStringList{u"-session"_s} << u"„-session“ erwartet einen Wert"_s
-            << u"-session"_s;
         // "--help" here is the value of --session, not the option.
         QTest::newRow("Wert zu viel")
             << false << QStringList{u"--session"_s, u"--help"_s, u"--help=1"_s}
             << u"„--help“ nimmt keinen Wert"_s << u"--help=1"_s;
-        QTest::newRow("Wert zu viel, kurz")
-            << true << QStringList{u"-v=2"_s} << u"„-v“ nimmt keinen Wert"_s << u"-v=2"_s;
         QTest::newRow("nach --") << false << QStringList{u"--"_s, u"--bogus"_s} << QString()
                                  << QString();
         QTest::newRow("gelesen") << false << QStringList{u"--session=x"_s, u"-v"_s} << QString()

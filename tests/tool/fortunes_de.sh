@@ -49,7 +49,6 @@ if [ -n "$abweichend" ]; then
     ! grep -qP "$haltbar" <<<"$abweichend" || fehler "abweichend, obwohl haltbar: $abweichend"
     [[ $zusammenfassung != *"Zeichen ersetzt: 0" ]] || fehler "ersetzt, aber nicht gezählt"
 fi
-! grep -qvP "$haltbar" gelesen.txt || fehler "ein Zeichen außerhalb von Windows-1252 im Archiv"
 
 # Out again as a fortune file: strfile counts every entry, fortune shows one of
 # them, and packing the export gives the same archive byte for byte.

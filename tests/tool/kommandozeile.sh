@@ -13,8 +13,6 @@ status() { local s=0; "$werkzeug" "$@" >/dev/null 2>&1 || s=$?; echo "$s"; }
 
 printf '# Test\nIch liebe dich\nGute Nacht\n[Anmache\n' > texte.txt
 "$werkzeug" pack texte.txt sprho.dat || fehler "pack"
-treffer=$("$werkzeug" search LIEBE 2>/dev/null) # sprho.dat of the working directory
-[ "$treffer" = "Ich liebe dich" ] || fehler "search printed: $treffer"
 # A pipe is no terminal: a "ja" from it is no answer.
 [ "$(echo ja | status category Versaut)" = 1 ] || fehler "Versaut without a terminal"
 
@@ -40,11 +38,6 @@ wait
 [ "$("$werkzeug" search --archive gross.dat gleichzeitig 2>/dev/null | wc -l)" = 8 ] ||
     fehler "adds at the same time lost texts"
 
-# Without HOME and XDG_DATA_HOME there is no user folder: nothing below "/".
-mkdir leer
-[ "$(cd leer && env -u HOME -u XDG_DATA_HOME "$werkzeug" add neu >/dev/null 2>&1 || echo $?)" = 1 ] ||
-    fehler "add without HOME"
-[ -z "$(ls leer)" ] || fehler "add without HOME wrote $(ls leer)"
 # An input named again as the output stays as it is.
 cp texte.txt vorher.txt
 [ "$(status pack texte.txt ./texte.txt)" = 2 ] || fehler "pack over its own input"

@@ -22,7 +22,6 @@ if [ -z "${SPRHO_IN_XVFB:-}" ]; then
     aufruf 0 1 "Aufruf: sprho [ARCHIV]" --help
     aufruf 0 1 "sprho $version" --version
     aufruf 2 2 "sprho: unbekannte Option „--hilfe“" --hilfe
-    aufruf 2 2 "sprho: nur ein ARCHIV erwartet, nicht auch „b.dat“" a.dat b.dat
     aufruf 2 2 "sprho: nur ein ARCHIV erwartet, nicht auch „-v“" -- a.dat -v
     # What keeps the window from opening is said before it opens: status 1, the path as given.
     kein() { echo "sprho: Archiv „$1“ kann nicht gelesen werden: $2"; }

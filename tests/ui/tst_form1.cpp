@@ -243,9 +243,6 @@ private slots:
         zeile("Enter sucht", gefunden,
               treffer +
                   u"; anzahlgef=3 gefundene Einträge!; markiert=liebe; standard=suchestart"_s);
-        zeile("zurück per Klick", u"Return 'liebe klick:bereich_1 klick:bereich_0"_s,
-              u"frei=suchen,suchestart,kateg; fokus=suchen; markiert=liebe; "
-              u"liste=|Alpha|beta|gamma"_s);
         zeile("zurück mit leerem Suchfeld", u"Return klick:bereich_2 klick:bereich_0"_s,
               u"frei=suchen,suchestart,kateg; fokus=suchen; liste=Weichei"_s);
         zeile("Pfeiltasten ringsum zurück", u"Return 'liebe Backtab Up Down"_s,
