@@ -297,6 +297,14 @@ private slots:
                  u"Doppelte Einträge: 1\nEinträge über 160 Zeichen: 1\nZeilen mit einzelnem LF: 0\n"
                  u"Zeilen mit undefinierten Bytes: 0\nZeile 3: doppelt (wie Zeile 2): doppelt\n"
                  u"Zeile 5: leerer Eintrag\nZeile 7: leerer Eintrag\nZeile 8: 161 Zeichen\n"_s);
+
+        // What pack never writes, but an editor can: a lone LF, an undefined byte.
+        schreiben(archiv(), "a\nb\r\nc\x81\r\n");
+        QVERIFY(
+            QString::fromUtf8(ausfuehren({u"check"_s, archiv()}).aus)
+                .endsWith(
+                    u"Zeilen mit einzelnem LF: 1\nZeilen mit undefinierten Bytes: 1\n"
+                    u"Zeile 1: einzelner Zeilenvorschub (LF)\nZeile 2: undefiniertes Byte\n"_s));
     }
 
     // Ten findings of a kind, then how many more (none for exactly ten); --all shows every one.
