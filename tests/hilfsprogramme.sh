@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the tests that run host tools. A missing tool skips the test
 # with its name instead of failing it (status 77, which CMake declares the
 # skip status of these tests); scripts/test sets SPRHO_NICHTS_UEBERSPRINGEN,
