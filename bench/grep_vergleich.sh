@@ -107,7 +107,9 @@ verhaeltnis() {
 
 messen() { # archive label, lines
     archiv=$ordner/$1.dat
-    "$erzeuger" --zeilen "$2" $(printf -- '--nie %s ' "${versaut[@]}") "$archiv" >/dev/null
+    local nie=()
+    for begriff in "${versaut[@]}"; do nie+=(--nie "$begriff"); done
+    "$erzeuger" --zeilen "$2" "${nie[@]}" "$archiv" >/dev/null
     # Once untimed: fills the page cache, measures the peak resident memory
     # and makes sure that the searches find nothing. A pass that stopped at the hit
     # limit would look fast for the wrong reason.

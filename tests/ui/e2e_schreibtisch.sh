@@ -5,7 +5,7 @@
 set -euo pipefail
 programm=$(realpath "$1") eintrag=$(realpath "$2") version=$3
 scheitern() { echo "e2e: $*" >&2; exit 1; }
-ordner=$(mktemp -d) pid= wm=
+ordner=$(mktemp -d) pid='' wm=''
 trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$ordner"' EXIT
 
 if [ -z "${SPRHO_IN_XVFB:-}" ]; then
