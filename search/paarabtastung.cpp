@@ -36,10 +36,12 @@ void Nibbeltabellen::eintragen(unsigned char maske, unsigned char wert, unsigned
     }
 }
 
-Paarsatz::Paarsatz(std::vector<Vektorpaar> paare_) : paare(std::move(paare_))
+Paarsatz::Paarsatz(std::vector<Vektorpaar> paare_, Paarart art) : paare(std::move(paare_))
 {
     for (std::size_t p = 0; p < paare.size(); ++p) {
         groessterAbstand = std::max(groessterAbstand, paare[p].abstand);
+        if (art != Paarart::Nachbarn)
+            continue;
         const auto gruppe = static_cast<unsigned char>(1U << (p % 8));
         vorn.eintragen(paare[p].vornMaske, paare[p].vornWert, gruppe);
         (paare[p].abstand == 0 ? hintenGleich : hintenDaneben)

@@ -39,10 +39,12 @@ struct Nibbeltabellen {
 // The pairs of one block's scan, and what the scans work out from them once
 // rather than at every call. Pair p belongs to group p % 8 of the tables;
 // each pair's back byte is entered in hintenGleich when it is its front byte
-// (distance 0), else in hintenDaneben; the byte behind it in dahinter.
+// (distance 0), else in hintenDaneben; the byte behind it in dahinter. Only
+// the scan for Paarart::Nachbarn reads the tables, so only it gets them: a
+// plain pass would build them anew for every block.
 struct Paarsatz {
     Paarsatz() = default;
-    explicit Paarsatz(std::vector<Vektorpaar> paare_);
+    Paarsatz(std::vector<Vektorpaar> paare_, Paarart art);
 
     std::vector<Vektorpaar> paare;
     std::size_t groessterAbstand = 0;

@@ -95,7 +95,7 @@ void Blockabtastung::paareSammeln(Abtastung abtastung)
             m_paarVon.push_back(i);
         }
     }
-    m_satz = Paarsatz(std::move(paare));
+    m_satz = Paarsatz(std::move(paare), art);
 }
 
 bool Blockabtastung::alleFertig() const
